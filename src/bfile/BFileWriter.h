@@ -1,0 +1,25 @@
+// Writes the whole project as a B-file: 80-column records with sequence numbers
+// 10 apart, in the standard's record order, each line ending in CR LF.
+#pragma once
+
+#include "model/Project.h"
+
+#include <ostream>
+
+namespace ardel {
+
+// The highest sequence number that fits the six columns of a record.
+inline constexpr long kLastSequenceNumber = 999990;
+
+// The number of records writing the project gives.
+long countRecords(const Project& project);
+
+// Writes the records into `out`. Returns false, writing nothing, when the project
+// would need a sequence number above kLastSequenceNumber. Does not touch the
+// modified flag or the title (the caller marks the project written once the file is safe).
+bool writeBFile(const Project& project, std::ostream& out);
+
+// The message shown when a project has too many records for a B-file.
+std::string tooManyRecordsMessage(long records);
+
+} // namespace ardel

@@ -1,0 +1,60 @@
+// A form built by a realization from its declaration: a modal dialog, or the
+// modeless main window with its menu bar. The logic finds controls by name.
+#pragma once
+
+#include "ui/Controls.h"
+#include "ui/Declaration.h"
+
+#include <functional>
+#include <stdexcept>
+#include <string>
+
+namespace ardel::ui {
+
+class Form {
+public:
+    Form() = default;
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+    virtual ~Form() = default;
+
+    virtual const FormDecl& decl() const = 0;
+    virtual void setCaption(const std::string& caption) = 0;
+    virtual std::string caption() const = 0;
+
+    // The control of that name; throws std::logic_error when the declaration has none.
+    virtual Control& control(const std::string& name) = 0;
+    Label& label(const std::string& name) { return as<Label>(name); }
+    Button& button(const std::string& name) { return as<Button>(name); }
+    CheckBox& checkBox(const std::string& name) { return as<CheckBox>(name); }
+    TextBox& textBox(const std::string& name) { return as<TextBox>(name); }
+    ComboBox& comboBox(const std::string& name) { return as<ComboBox>(name); }
+    ListView& listView(const std::string& name) { return as<ListView>(name); }
+
+    // Modal dialogs: runs until done() is called or the user closes the window (result 0).
+    virtual int exec() = 0;
+    virtual void done(int result) = 0;
+
+    // Main window: shows it; the toolkit's event loop then runs until it closes.
+    virtual void show() = 0;
+    // Asks the window to close, as the close box does (closeRequested may refuse).
+    virtual void close() = 0;
+
+    // Menu entries (menu bar and pop-ups), by id.
+    virtual void setMenuEnabled(const std::string& id, bool enabled) = 0;
+    virtual bool isMenuEnabled(const std::string& id) const = 0;
+    std::function<void(const std::string& id)> menuTriggered;
+
+    // The close box; return false to keep the window open.
+    std::function<bool()> closeRequested;
+
+private:
+    template <class Kind> Kind& as(const std::string& name) {
+        if (auto* typed = dynamic_cast<Kind*>(&control(name))) {
+            return *typed;
+        }
+        throw std::logic_error("control " + name + " of " + decl().name + " is of another kind");
+    }
+};
+
+} // namespace ardel::ui

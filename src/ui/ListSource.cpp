@@ -1,0 +1,13 @@
+#include "ui/ListSource.h"
+
+#include <algorithm>
+
+namespace ardel::ui {
+
+void ListSource::addObserver(ListObserver* observer) { observers_.push_back(observer); }
+
+void ListSource::removeObserver(ListObserver* observer) {
+    observers_.erase(std::remove(observers_.begin(), observers_.end(), observer), observers_.end());
+}
+
+} // namespace ardel::ui

@@ -1,0 +1,46 @@
+#include "ui/Platform.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace ardel::ui {
+
+bool fileExists(const std::string& path) {
+    std::error_code error;
+    return !path.empty() && std::filesystem::is_regular_file(path, error);
+}
+
+std::string programPath() {
+    std::error_code error;
+    const auto path = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::string() : path.string();
+}
+
+std::vector<std::string> splitCommandLine(const std::string& line) {
+    std::vector<std::string> words;
+    std::size_t i = 0;
+    while (i < line.size()) {
+        if (line[i] == ' ' || line[i] == '\t') {
+            ++i;
+            continue;
+        }
+        std::string word;
+        while (i < line.size() && line[i] != ' ' && line[i] != '\t') {
+            if (line[i] == '"' || line[i] == '\'') {
+                const char quote = line[i++];
+                while (i < line.size() && line[i] != quote) {
+                    word += line[i++];
+                }
+                if (i < line.size()) {
+                    ++i;
+                }
+            } else {
+                word += line[i++];
+            }
+        }
+        words.push_back(word);
+    }
+    return words;
+}
+
+} // namespace ardel::ui

@@ -1,0 +1,22 @@
+// Text helpers shared by the whole program: Latin-1 case folding, the prefix
+// match used by every list lookup, and printf-style formatting without a length limit.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace ardel::ui {
+
+// Latin-1 lower case of one byte: A-Z and the accented capitals (not the multiplication sign).
+char foldCase(char c);
+// Latin-1 upper case of one byte: the inverse of foldCase (ß and ÿ have no capital here).
+char upperCase(char c);
+std::string upperCase(std::string_view text);
+
+// True when `text` begins with `prefix`, letter case ignored. Every text begins with "".
+bool startsWithNoCase(std::string_view text, std::string_view prefix);
+
+// printf-style formatting; the result may be of any length.
+std::string format(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
+
+} // namespace ardel::ui

@@ -1,0 +1,78 @@
+// Everything the program asks of a windowing toolkit besides the forms' controls:
+// building forms, message boxes, file dialogs, the settings store, beep, busy
+// cursor and the event loop. Qt realizes it for the program, a scripted headless
+// realization for the tests.
+#pragma once
+
+#include "ui/Form.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace ardel::ui {
+
+enum class Icon { None, Stop, Warning, Question, Information };
+enum class Buttons { OK, OKCancel, YesNo, YesNoCancel };
+enum class Answer { OK, Cancel, Yes, No };
+
+struct FileFilter {
+    std::string description; // "Vantry Files (*.bfl;*.BFL;*.vry;*.VRY)"
+    std::string pattern;     // "*.bfl;*.BFL;*.vry;*.VRY"
+};
+
+struct FileDialogRequest {
+    std::string title;
+    std::string startPath; // a folder or a file
+    std::vector<FileFilter> filters;
+};
+
+// The per-user settings store: string values under the program's one key.
+class Settings {
+public:
+    virtual ~Settings() = default;
+    // The value, or nothing when the key or the value is missing.
+    virtual std::optional<std::string> value(const std::string& name) const = 0;
+    // Writes the value, creating the key when missing; false when it could not be written.
+    virtual bool setValue(const std::string& name, const std::string& value) = 0;
+};
+
+class Toolkit {
+public:
+    virtual ~Toolkit() = default;
+
+    // Builds a form from its declaration. The form is owned by the caller.
+    virtual std::unique_ptr<Form> createForm(const FormDecl& decl) = 0;
+
+    // A modal message box; blocks and returns the button pressed. Closing a box
+    // that has a Cancel or No button answers that button; an OK box answers OK.
+    virtual Answer messageBox(const std::string& caption, const std::string& text, Icon icon, Buttons buttons) = 0;
+
+    // Returns the chosen path, or nothing when the user cancels.
+    virtual std::optional<std::string> openFileDialog(const FileDialogRequest& request) = 0;
+    virtual std::optional<std::string> saveFileDialog(const FileDialogRequest& request) = 0;
+
+    virtual Settings& settings() = 0;
+
+    virtual void beep() = 0;
+    virtual void setBusy(bool busy) = 0;
+
+    // Runs the event loop until quit() or the main window closes; returns the exit code.
+    virtual int run() = 0;
+    virtual void quit(int exitCode) = 0;
+};
+
+// Shows the busy cursor for its lifetime.
+class BusyCursor {
+public:
+    explicit BusyCursor(Toolkit& toolkit) : toolkit_(toolkit) { toolkit_.setBusy(true); }
+    ~BusyCursor() { toolkit_.setBusy(false); }
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+
+private:
+    Toolkit& toolkit_;
+};
+
+} // namespace ardel::ui

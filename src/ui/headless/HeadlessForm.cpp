@@ -1,0 +1,258 @@
+#include "ui/headless/HeadlessForm.h"
+
+#include "ui/headless/HeadlessToolkit.h"
+
+namespace ardel::ui {
+
+namespace {
+std::unique_ptr<Control> makeControl(HeadlessForm& form, const ControlDecl& decl) {
+    switch (decl.kind) {
+    case ControlKind::Button:
+        return std::make_unique<HeadlessButton>(form, decl);
+    case ControlKind::CheckBox:
+        return std::make_unique<HeadlessCheckBox>(form, decl);
+    case ControlKind::TextBox:
+    case ControlKind::MultiLineText:
+    case ControlKind::MaskedText:
+        return std::make_unique<HeadlessTextBox>(form, decl);
+    case ControlKind::DropDownList:
+    case ControlKind::DropDownEdit:
+        return std::make_unique<HeadlessComboBox>(form, decl);
+    case ControlKind::TextList:
+        return std::make_unique<HeadlessListView>(form, decl);
+    case ControlKind::Label:
+    case ControlKind::Heading:
+    case ControlKind::GroupBox:
+        break;
+    }
+    return std::make_unique<HeadlessLabel>(form, decl);
+}
+
+bool takesFocus(const ControlDecl& decl) {
+    switch (decl.kind) {
+    case ControlKind::Label:
+    case ControlKind::Heading:
+    case ControlKind::GroupBox:
+        return false;
+    default:
+        return decl.tabStop && !decl.hidden;
+    }
+}
+
+void collectMenuIds(const std::vector<MenuEntryDecl>& entries, std::set<std::string>& ids,
+                    std::set<std::string>& grayed) {
+    for (const MenuEntryDecl& entry : entries) {
+        ids.insert(entry.id);
+        if (entry.grayed) {
+            grayed.insert(entry.id);
+        }
+        collectMenuIds(entry.children, ids, grayed);
+    }
+}
+} // namespace
+
+HeadlessForm::HeadlessForm(HeadlessToolkit& toolkit, const FormDecl& decl)
+    : toolkit_(toolkit), decl_(decl), caption_(decl.caption) {
+    for (const ControlDecl& control : decl_.controls) {
+        controls_[control.name] = makeControl(*this, control);
+        collectMenuIds(control.popup, menuIds_, grayedMenus_);
+    }
+    collectMenuIds(decl_.menuBar, menuIds_, grayedMenus_);
+}
+
+HeadlessForm::~HeadlessForm() { toolkit_.forget(this); }
+
+Control& HeadlessForm::control(const std::string& name) {
+    const auto found = controls_.find(name);
+    if (found == controls_.end()) {
+        throw std::logic_error("form " + decl_.name + " has no control " + name);
+    }
+    return *found->second;
+}
+
+int HeadlessForm::exec() { return toolkit_.runDialog(*this); }
+
+void HeadlessForm::done(int result) {
+    result_ = result;
+    running_ = false;
+}
+
+void HeadlessForm::close() {
+    if (closeRequested && !closeRequested()) {
+        return;
+    }
+    if (running_) {
+        done(0);
+    }
+    if (visible_) {
+        visible_ = false;
+        if (decl_.mainWindow && !toolkit_.exitCode) {
+            toolkit_.exitCode = 0;
+        }
+    }
+}
+
+void HeadlessForm::setMenuEnabled(const std::string& id, bool enabled) {
+    if (!menuIds_.count(id)) {
+        throw std::logic_error("form " + decl_.name + " has no menu entry " + id);
+    }
+    if (enabled) {
+        grayedMenus_.erase(id);
+    } else {
+        grayedMenus_.insert(id);
+    }
+}
+
+bool HeadlessForm::isMenuEnabled(const std::string& id) const { return menuIds_.count(id) && !grayedMenus_.count(id); }
+
+void HeadlessForm::focusFirstControl() {
+    focused_.clear();
+    for (const ControlDecl& decl : decl_.controls) {
+        if (takesFocus(decl) && control(decl.name).isEnabled()) {
+            focused_ = decl.name;
+            fire(control(decl.name).events.focusGained);
+            return;
+        }
+    }
+}
+
+void HeadlessForm::requireUsable(const std::string& name) {
+    Control& target = control(name);
+    if (!isOpen()) {
+        throw ScriptFailure("form " + decl_.name + " is not open; cannot use " + name);
+    }
+    if (target.decl().hidden || !target.isEnabled()) {
+        throw ScriptFailure("control " + name + " of " + decl_.name + " is hidden or disabled");
+    }
+}
+
+void HeadlessForm::focus(const std::string& name) {
+    requireUsable(name);
+    if (focused_ == name) {
+        return;
+    }
+    const std::string previous = focused_;
+    focused_ = name;
+    if (!previous.empty()) {
+        fire(control(previous).events.focusLost);
+    }
+    if (focused_ == name && isOpen()) {
+        fire(control(name).events.focusGained);
+    }
+}
+
+void HeadlessForm::type(const std::string& name, const std::string& text) {
+    focus(name);
+    if (auto* box = dynamic_cast<HeadlessTextBox*>(&control(name))) {
+        if (box->isReadOnly()) {
+            throw ScriptFailure("text box " + name + " of " + decl_.name + " is read-only");
+        }
+        box->clearByUser();
+    } else if (auto* combo = dynamic_cast<HeadlessComboBox*>(&control(name))) {
+        if (combo->decl().kind != ControlKind::DropDownEdit) {
+            throw ScriptFailure("drop-down list " + name + " of " + decl_.name + " takes no typing");
+        }
+        combo->clearByUser();
+    }
+    typeMore(name, text);
+}
+
+void HeadlessForm::typeMore(const std::string& name, const std::string& text) {
+    for (char c : text) {
+        press(name, c);
+    }
+}
+
+void HeadlessForm::press(const std::string& name, char key) {
+    focus(name);
+    Control& target = control(name);
+    if (target.events.charTyped && target.events.charTyped(key)) {
+        return;
+    }
+    if (auto* box = dynamic_cast<HeadlessTextBox*>(&target)) {
+        if (!box->isReadOnly()) {
+            box->typeChar(key);
+        }
+    } else if (auto* combo = dynamic_cast<HeadlessComboBox*>(&target)) {
+        if (combo->decl().kind == ControlKind::DropDownEdit) {
+            combo->typeChar(key);
+        }
+    }
+}
+
+void HeadlessForm::click(const std::string& name) {
+    focus(name);
+    if (auto* box = dynamic_cast<CheckBox*>(&control(name))) {
+        box->setChecked(!box->isChecked());
+    }
+    fire(control(name).events.clicked);
+}
+
+void HeadlessForm::choose(const std::string& name, int index) {
+    focus(name);
+    if (auto* combo = dynamic_cast<ComboBox*>(&control(name))) {
+        if (index < 0 || index >= combo->count()) {
+            throw ScriptFailure("drop-down list " + name + " has no item " + std::to_string(index));
+        }
+        combo->setSelectedIndex(index);
+        return;
+    }
+    auto& list = listView(name);
+    if (!list.source() || index < 0 || index >= list.source()->count()) {
+        throw ScriptFailure("list " + name + " has no line " + std::to_string(index));
+    }
+    list.setSelectedIndex(index);
+    fire(list.events.clicked);
+}
+
+void HeadlessForm::doubleClick(const std::string& name, int index) {
+    choose(name, index);
+    fire(control(name).events.doubleClicked);
+}
+
+void HeadlessForm::triggerMenu(const std::string& id) {
+    if (!isMenuEnabled(id)) {
+        throw ScriptFailure("menu entry " + id + " of " + decl_.name + " is grayed or missing");
+    }
+    if (menuTriggered) {
+        menuTriggered(id);
+    }
+}
+
+void HeadlessForm::closeBox() {
+    if (!isOpen()) {
+        throw ScriptFailure("form " + decl_.name + " is not open");
+    }
+    close();
+}
+
+std::string HeadlessForm::displayText(const std::string& name) {
+    if (auto* box = dynamic_cast<HeadlessTextBox*>(&control(name))) {
+        return box->displayText();
+    }
+    if (auto* combo = dynamic_cast<ComboBox*>(&control(name))) {
+        return combo->text();
+    }
+    return label(name).text();
+}
+
+// Called by the toolkit around the dialog's script.
+int HeadlessToolkit::runDialog(HeadlessForm& form) {
+    Expectation expected = take(Kind::Dialog, "dialog " + form.decl().name + " \"" + form.caption() + "\"");
+    if (expected.caption != form.decl().name) {
+        throw ScriptFailure("expected " + describe(expected) + " but the program opened dialog " +
+                            form.decl().name);
+    }
+    transcript_.push_back("dialog " + form.decl().name);
+    form.running_ = true;
+    form.result_ = 0;
+    form.focusFirstControl();
+    expected.script(form);
+    if (form.running_) {
+        form.close();
+        form.running_ = false;
+    }
+    return form.result_;
+}
+
+} // namespace ardel::ui

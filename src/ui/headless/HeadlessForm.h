@@ -1,0 +1,82 @@
+// A headless form: the controls of its declaration held in memory, driven by a test
+// through the calls below as a user would drive the real window.
+#pragma once
+
+#include "ui/Form.h"
+#include "ui/headless/HeadlessControls.h"
+
+#include <map>
+#include <memory>
+#include <set>
+
+namespace ardel::ui {
+
+class HeadlessToolkit;
+
+class HeadlessForm : public Form {
+public:
+    HeadlessForm(HeadlessToolkit& toolkit, const FormDecl& decl);
+    ~HeadlessForm() override;
+
+    // --- Form ---
+    const FormDecl& decl() const override { return decl_; }
+    void setCaption(const std::string& caption) override { caption_ = caption; }
+    std::string caption() const override { return caption_; }
+    Control& control(const std::string& name) override;
+    int exec() override;
+    void done(int result) override;
+    void show() override { visible_ = true; }
+    void close() override;
+    void setMenuEnabled(const std::string& id, bool enabled) override;
+    bool isMenuEnabled(const std::string& id) const override;
+
+    // --- Driving, as a user. Each throws ScriptFailure when the user could not do it
+    // (a disabled or read-only control, a hidden one, a closed dialog). ---
+    // Moves the focus to the control, firing focusLost on the one that had it and focusGained.
+    void focus(const std::string& name);
+    // Focuses a text box or editable drop-down, selects all and types `text` character by character.
+    void type(const std::string& name, const std::string& text);
+    // Types at the end of the present text, without selecting it first.
+    void typeMore(const std::string& name, const std::string& text);
+    // Focuses the control and presses one key (for lists: their typed-character event).
+    void press(const std::string& name, char key);
+    // Focuses a button or check box and clicks it (a check box toggles first).
+    void click(const std::string& name);
+    // Chooses an item of a drop-down list, or clicks a line of a list.
+    void choose(const std::string& name, int index);
+    void doubleClick(const std::string& name, int index);
+    void triggerMenu(const std::string& id);
+    // The window's close box.
+    void closeBox();
+
+    std::string focused() const { return focused_; }
+    bool isOpen() const { return running_ || visible_; }
+    bool isVisible() const { return visible_; }
+    std::string displayText(const std::string& name);
+
+    // For the controls: a silent focus move (setFocus from code).
+    void moveFocusQuietly(const std::string& name) { focused_ = name; }
+
+private:
+    void requireUsable(const std::string& name);
+    void fire(const std::function<void()>& event) {
+        if (event) {
+            event();
+        }
+    }
+    void focusFirstControl();
+
+    friend class HeadlessToolkit;
+    HeadlessToolkit& toolkit_;
+    FormDecl decl_;
+    std::string caption_;
+    std::map<std::string, std::unique_ptr<Control>> controls_;
+    std::set<std::string> grayedMenus_;
+    std::set<std::string> menuIds_;
+    std::string focused_;
+    bool running_ = false;
+    bool visible_ = false;
+    int result_ = 0;
+};
+
+} // namespace ardel::ui

@@ -1,0 +1,100 @@
+// The scripted realization of the toolkit layer, for tests. A test queues what the
+// program is expected to ask (message boxes, file dialogs, modal dialogs, each with
+// its answer or script) and drives forms by control name as a user would. Anything
+// the program asks that the queue does not expect throws ScriptFailure, quoting it.
+#pragma once
+
+#include "ui/Toolkit.h"
+#include "ui/headless/HeadlessForm.h"
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <stdexcept>
+
+namespace ardel::ui {
+
+class ScriptFailure : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class HeadlessSettings : public Settings {
+public:
+    std::optional<std::string> value(const std::string& name) const override;
+    bool setValue(const std::string& name, const std::string& value) override;
+    std::map<std::string, std::string> values;
+    bool writable = true;
+};
+
+class HeadlessToolkit : public Toolkit {
+public:
+    using DialogScript = std::function<void(HeadlessForm&)>;
+
+
+    // --- The script, in the order the program will ask. ---
+    // A message box with exactly this caption and text, answered with `answer`.
+    void expectMessage(const std::string& caption, const std::string& text, Answer answer = Answer::OK);
+    // An open- or save-file dialog with this title, answered with a path or cancelled (nullopt).
+    void expectOpenFile(const std::string& title, std::optional<std::string> path);
+    void expectSaveFile(const std::string& title, std::optional<std::string> path);
+    // A modal dialog of this form; the script drives it. A script that does not end the
+    // dialog leaves it as the close box does (result 0).
+    void expectDialog(const std::string& formName, DialogScript script);
+
+    // Expectations not yet used, described one a line; empty when the script was played out.
+    std::vector<std::string> unusedExpectations() const;
+    // Every box and dialog the program showed, in order ("message [caption] text -> Yes").
+    const std::vector<std::string>& transcript() const { return transcript_; }
+    // The last file dialog request, for checking its starting path and filters.
+    const FileDialogRequest& lastFileRequest() const { return lastFileRequest_; }
+    // The last message box's icon and buttons.
+    Icon lastIcon() const { return lastIcon_; }
+    Buttons lastButtons() const { return lastButtons_; }
+
+    // A live form by its class name (the most recently created), or nullptr.
+    HeadlessForm* form(const std::string& name) const;
+
+    HeadlessSettings settingsStore;
+    int beeps = 0;
+    bool busy = false;
+    std::optional<int> exitCode; // set by quit() or by the main window closing
+
+    // --- Toolkit ---
+    std::unique_ptr<Form> createForm(const FormDecl& decl) override;
+    Answer messageBox(const std::string& caption, const std::string& text, Icon icon, Buttons buttons) override;
+    std::optional<std::string> openFileDialog(const FileDialogRequest& request) override;
+    std::optional<std::string> saveFileDialog(const FileDialogRequest& request) override;
+    Settings& settings() override { return settingsStore; }
+    void beep() override { ++beeps; }
+    void setBusy(bool isBusy) override { busy = isBusy; }
+    int run() override;
+    void quit(int code) override;
+
+private:
+    friend class HeadlessForm;
+    enum class Kind { Message, OpenFile, SaveFile, Dialog };
+    struct Expectation {
+        Kind kind;
+        std::string caption; // message caption, file dialog title or form name
+        std::string text;
+        Answer answer = Answer::OK;
+        std::optional<std::string> path;
+        DialogScript script;
+    };
+
+    Expectation take(Kind kind, const std::string& what);
+    std::optional<std::string> fileDialog(Kind kind, const FileDialogRequest& request);
+    int runDialog(HeadlessForm& form);
+    void forget(HeadlessForm* form);
+    static std::string describe(const Expectation& expectation);
+
+    std::deque<Expectation> expected_;
+    std::vector<std::string> transcript_;
+    std::vector<HeadlessForm*> forms_;
+    FileDialogRequest lastFileRequest_;
+    Icon lastIcon_ = Icon::None;
+    Buttons lastButtons_ = Buttons::OK;
+};
+
+} // namespace ardel::ui
