@@ -25,7 +25,9 @@ void Project::markWritten() {
     refreshTitle();
 }
 
-void Project::refreshTitle() { setTitle(windowTitle(fileName, modified_)); }
+void Project::refreshTitle() {
+    setTitle(windowTitle(fileName, modified_));
+}
 
 void Project::clear() {
     header = FormHeaderInfoFDXStruct{};

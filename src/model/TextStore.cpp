@@ -31,9 +31,9 @@ std::string TextStore::keyOf(std::string_view line) const {
 }
 
 int TextStore::sortedPlace(const std::string& line) const {
-    const auto place = std::upper_bound(lines_.begin(), lines_.end(), line, [](const std::string& a, const std::string& b) {
-        return compareNoCase(a, b) < 0;
-    });
+    const auto place =
+        std::upper_bound(lines_.begin(), lines_.end(), line,
+                         [](const std::string& a, const std::string& b) { return compareNoCase(a, b) < 0; });
     return static_cast<int>(place - lines_.begin());
 }
 
@@ -111,7 +111,9 @@ void TextStore::replace(int index, std::string line) {
     notify([&](ui::ListObserver& o) { o.changed(index); });
 }
 
-void TextStore::clear() { assign({}); }
+void TextStore::clear() {
+    assign({});
+}
 
 void TextStore::assign(std::vector<std::string> lines) {
     notify([](ui::ListObserver& o) { o.beforeReset(); });

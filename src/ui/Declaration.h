@@ -35,9 +35,9 @@ struct MenuEntryDecl {
 struct ControlDecl {
     std::string name;
     ControlKind kind = ControlKind::Label;
-    std::string label; // caption beside the control (the text itself for buttons, check boxes, labels)
-    int limit = 0;     // longest text accepted; 0 for none
-    std::string hint;  // tool tip
+    std::string label;              // caption beside the control (the text itself for buttons, check boxes, labels)
+    int limit = 0;                  // longest text accepted; 0 for none
+    std::string hint;               // tool tip
     std::vector<std::string> items; // drop-down items, in order
     std::string group;              // name of the group box that holds it; empty for the form itself
     std::string mask;               // MaskedText only
@@ -48,10 +48,10 @@ struct ControlDecl {
     bool hidden = false; // carries a value between opening and saving; never shown
     bool isDefault = false;
     bool isCancel = false;
-    bool sorted = false;     // TextList: keeps its own lines in ascending order
-    bool fixedPitch = false; // Heading, TextList, MultiLineText: fixed-pitch font
-    int wrapColumns = 0;     // MultiLineText: word wrap at this many columns; 0 wraps at the box's width
-    int visibleLines = 0;    // MultiLineText and TextList: preferred height in lines; 0 for the default
+    bool sorted = false;              // TextList: keeps its own lines in ascending order
+    bool fixedPitch = false;          // Heading, TextList, MultiLineText: fixed-pitch font
+    int wrapColumns = 0;              // MultiLineText: word wrap at this many columns; 0 wraps at the box's width
+    int visibleLines = 0;             // MultiLineText and TextList: preferred height in lines; 0 for the default
     std::vector<MenuEntryDecl> popup; // TextList: its pop-up menu
     std::string beside;               // stands on the row of the named control, after it
 };

@@ -4,7 +4,9 @@
 
 namespace ardel::ui {
 
-void ListSource::addObserver(ListObserver* observer) { observers_.push_back(observer); }
+void ListSource::addObserver(ListObserver* observer) {
+    observers_.push_back(observer);
+}
 
 void ListSource::removeObserver(ListObserver* observer) {
     observers_.erase(std::remove(observers_.begin(), observers_.end(), observer), observers_.end());

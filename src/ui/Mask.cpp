@@ -5,9 +5,15 @@
 namespace ardel::ui {
 
 namespace {
-bool isMaskChar(char c) { return c == '#' || c == '*' || c == 'U' || c == '?'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isLetter(char c) { return foldCase(c) != upperCase(c); }
+bool isMaskChar(char c) {
+    return c == '#' || c == '*' || c == 'U' || c == '?';
+}
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool isLetter(char c) {
+    return foldCase(c) != upperCase(c);
+}
 
 std::string trimRight(std::string text) {
     while (!text.empty() && text.back() == ' ') {
@@ -23,7 +29,9 @@ Mask::Mask(std::string pattern, bool digitsOnly) : pattern_(std::move(pattern)),
     }
 }
 
-bool Mask::isLiteral(std::size_t position) const { return position < pattern_.size() && !isMaskChar(pattern_[position]); }
+bool Mask::isLiteral(std::size_t position) const {
+    return position < pattern_.size() && !isMaskChar(pattern_[position]);
+}
 
 std::optional<char> Mask::accept(int index, char c) const {
     int seen = 0;

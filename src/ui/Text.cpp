@@ -7,8 +7,12 @@
 namespace ardel::ui {
 
 namespace {
-bool isLatin1Capital(unsigned char c) { return (c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7); }
-bool isLatin1Small(unsigned char c) { return (c >= 'a' && c <= 'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7); }
+bool isLatin1Capital(unsigned char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7);
+}
+bool isLatin1Small(unsigned char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 0xE0 && c <= 0xFE && c != 0xF7);
+}
 } // namespace
 
 char foldCase(char c) {

@@ -6,9 +6,13 @@
 
 namespace ardel::ui {
 
-template <class Interface> void HeadlessControl<Interface>::setFocus() { form_.moveFocusQuietly(decl_.name); }
+template <class Interface> void HeadlessControl<Interface>::setFocus() {
+    form_.moveFocusQuietly(decl_.name);
+}
 
-template <class Interface> bool HeadlessControl<Interface>::hasFocus() const { return form_.focused() == decl_.name; }
+template <class Interface> bool HeadlessControl<Interface>::hasFocus() const {
+    return form_.focused() == decl_.name;
+}
 
 template class HeadlessControl<Label>;
 template class HeadlessControl<Button>;
@@ -18,7 +22,9 @@ template class HeadlessControl<ComboBox>;
 template class HeadlessControl<ListView>;
 
 namespace {
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 } // namespace
 
 // --- Text boxes ---
@@ -90,19 +96,23 @@ void HeadlessTextBox::typeChar(char c) {
     }
 }
 
-std::string HeadlessTextBox::displayText() const { return mask_ ? mask_->display(text_) : text_; }
+std::string HeadlessTextBox::displayText() const {
+    return mask_ ? mask_->display(text_) : text_;
+}
 
 std::vector<std::string> HeadlessTextBox::displayedLines() const {
     return decl_.kind == ControlKind::MultiLineText ? wrapLines(text_, decl_.wrapColumns)
                                                     : std::vector<std::string>{text_};
 }
 
-int HeadlessTextBox::lineCount() const { return static_cast<int>(displayedLines().size()); }
+int HeadlessTextBox::lineCount() const {
+    return static_cast<int>(displayedLines().size());
+}
 
 std::string HeadlessTextBox::line(int index) const {
     const auto lines = displayedLines();
     return index >= 0 && index < static_cast<int>(lines.size()) ? lines[static_cast<std::size_t>(index)]
-                                                                 : std::string();
+                                                                : std::string();
 }
 
 // --- Drop-down lists ---

@@ -60,7 +60,9 @@ HeadlessForm::HeadlessForm(HeadlessToolkit& toolkit, const FormDecl& decl)
     collectMenuIds(decl_.menuBar, menuIds_, grayedMenus_);
 }
 
-HeadlessForm::~HeadlessForm() { toolkit_.forget(this); }
+HeadlessForm::~HeadlessForm() {
+    toolkit_.forget(this);
+}
 
 Control& HeadlessForm::control(const std::string& name) {
     const auto found = controls_.find(name);
@@ -70,7 +72,9 @@ Control& HeadlessForm::control(const std::string& name) {
     return *found->second;
 }
 
-int HeadlessForm::exec() { return toolkit_.runDialog(*this); }
+int HeadlessForm::exec() {
+    return toolkit_.runDialog(*this);
+}
 
 void HeadlessForm::done(int result) {
     result_ = result;
@@ -103,7 +107,9 @@ void HeadlessForm::setMenuEnabled(const std::string& id, bool enabled) {
     }
 }
 
-bool HeadlessForm::isMenuEnabled(const std::string& id) const { return menuIds_.count(id) && !grayedMenus_.count(id); }
+bool HeadlessForm::isMenuEnabled(const std::string& id) const {
+    return menuIds_.count(id) && !grayedMenus_.count(id);
+}
 
 void HeadlessForm::focusFirstControl() {
     focused_.clear();
@@ -240,8 +246,7 @@ std::string HeadlessForm::displayText(const std::string& name) {
 int HeadlessToolkit::runDialog(HeadlessForm& form) {
     Expectation expected = take(Kind::Dialog, "dialog " + form.decl().name + " \"" + form.caption() + "\"");
     if (expected.caption != form.decl().name) {
-        throw ScriptFailure("expected " + describe(expected) + " but the program opened dialog " +
-                            form.decl().name);
+        throw ScriptFailure("expected " + describe(expected) + " but the program opened dialog " + form.decl().name);
     }
     transcript_.push_back("dialog " + form.decl().name);
     form.running_ = true;

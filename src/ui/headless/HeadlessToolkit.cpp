@@ -109,7 +109,9 @@ std::unique_ptr<Form> HeadlessToolkit::createForm(const FormDecl& decl) {
     return form;
 }
 
-void HeadlessToolkit::forget(HeadlessForm* form) { forms_.erase(std::remove(forms_.begin(), forms_.end(), form), forms_.end()); }
+void HeadlessToolkit::forget(HeadlessForm* form) {
+    forms_.erase(std::remove(forms_.begin(), forms_.end(), form), forms_.end());
+}
 
 Answer HeadlessToolkit::messageBox(const std::string& caption, const std::string& text, Icon icon, Buttons buttons) {
     const std::string what = "message box [" + caption + "] \"" + text + "\"";
@@ -127,8 +129,8 @@ Answer HeadlessToolkit::messageBox(const std::string& caption, const std::string
 }
 
 std::optional<std::string> HeadlessToolkit::fileDialog(Kind kind, const FileDialogRequest& request) {
-    const std::string what = std::string(kind == Kind::OpenFile ? "open" : "save") + "-file dialog \"" +
-                             request.title + "\"";
+    const std::string what =
+        std::string(kind == Kind::OpenFile ? "open" : "save") + "-file dialog \"" + request.title + "\"";
     Expectation expected = take(kind, what);
     if (expected.caption != request.title) {
         throw ScriptFailure("expected " + describe(expected) + " but the program showed " + what);
@@ -146,7 +148,9 @@ std::optional<std::string> HeadlessToolkit::saveFileDialog(const FileDialogReque
     return fileDialog(Kind::SaveFile, request);
 }
 
-int HeadlessToolkit::run() { return exitCode.value_or(0); }
+int HeadlessToolkit::run() {
+    return exitCode.value_or(0);
+}
 
 void HeadlessToolkit::quit(int code) {
     if (!exitCode) {

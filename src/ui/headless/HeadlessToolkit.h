@@ -31,7 +31,6 @@ class HeadlessToolkit : public Toolkit {
 public:
     using DialogScript = std::function<void(HeadlessForm&)>;
 
-
     // --- The script, in the order the program will ask. ---
     // A message box with exactly this caption and text, answered with `answer`.
     void expectMessage(const std::string& caption, const std::string& text, Answer answer = Answer::OK);

@@ -1,0 +1,154 @@
+#include "app/DocumentCommands.h"
+
+#include "app/LostIdCheck.h"
+#include "bfile/BFileReader.h"
+#include "bfile/BFileWriter.h"
+#include "ui/Platform.h"
+#include "ui/Text.h"
+#include "utilities/AtomicFile.h"
+
+namespace ardel {
+
+namespace {
+constexpr const char* kInputFileSetting = "InputFile";
+constexpr const char* kCannotWrite =
+    "Cannot write to file %s.\n File may be marked read-only or may be in use by another program.";
+constexpr const char* kLostIdQuestion =
+    "There are no sessions for SSN %s.\n              The four character ID %s for this station will be lost. \n"
+    "              See the explanation under SERFIL for more information.\n\n              Continue?";
+
+const std::vector<ui::FileFilter> kInputFilters = {
+    {"Vantry Files (*.bfl;*.BFL;*.vry;*.VRY)", "*.bfl;*.BFL;*.vry;*.VRY"},
+    {"TextFiles (*.txt)", "*.txt"},
+    {"All Files (*.*)", "*.*"},
+};
+const std::vector<ui::FileFilter> kOutputFilters = {
+    {"B-Files (*.bfl)", "*.bfl"},
+    {"All Files (*.*)", "*.*"},
+};
+} // namespace
+
+DocumentCommands::DocumentCommands(ui::Toolkit& toolkit, Project& project, Form_Warning& readWarning,
+                                   Form_Warning_YesNo& lostIdQuestion)
+    : toolkit_(toolkit), project_(project), readWarning_(readWarning), lostIdQuestion_(lostIdQuestion) {}
+
+// The save question. Yes saves through Save As; when that writes nothing the command
+// stops, so unsaved work is never thrown away.
+DocumentCommands::Go DocumentCommands::askToSave() {
+    if (!project_.isModified()) {
+        return Go::On;
+    }
+    switch (toolkit_.messageBox("Exit Ardel", "Do you want to save the current data?", ui::Icon::Question,
+                                ui::Buttons::YesNoCancel)) {
+    case ui::Answer::Yes:
+        return saveAs() ? Go::On : Go::Stop;
+    case ui::Answer::No:
+        return Go::On;
+    default:
+        return Go::Stop;
+    }
+}
+
+void DocumentCommands::newProject() {
+    if (askToSave() == Go::On) {
+        project_.clear();
+    }
+}
+
+// The project is cleared only once a file has been chosen, so a cancelled prompt loses nothing.
+void DocumentCommands::open() {
+    if (askToSave() == Go::Stop || !chooseInputFile()) {
+        return;
+    }
+    const std::string path = project_.fileName;
+    project_.clear();
+    readInto(path);
+}
+
+void DocumentCommands::openAtStartup(const std::string& path) {
+    readInto(path);
+}
+
+bool DocumentCommands::chooseInputFile() {
+    const auto remembered = toolkit_.settings().value(kInputFileSetting);
+    const auto chosen =
+        toolkit_.openFileDialog({"Select Input File", remembered.value_or(ui::programPath()), kInputFilters});
+    if (!chosen) {
+        return false;
+    }
+    project_.fileName = *chosen;
+    return true;
+}
+
+// A read that stops on an error leaves the partly read project unbound to the file,
+// so that a later Save cannot overwrite the original with the partial data.
+void DocumentCommands::readInto(const std::string& path) {
+    project_.fileName = path;
+    if (readBFile(project_, toolkit_, readWarning_, false) == ReadOutcome::Stopped) {
+        project_.fileName.clear();
+    }
+    project_.refreshTitle();
+}
+
+bool DocumentCommands::lostIdCheckPasses() {
+    for (const auto& [ssn, id] : stationsLosingIds(project_)) {
+        if (lostIdQuestion_.isSuppressed()) {
+            continue;
+        }
+        lostIdQuestion_.show(kLostIdQuestion, ssn.c_str(), id.c_str());
+        if (lostIdQuestion_.answer() == 0) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool DocumentCommands::write(const std::string& path, const char* failureCaption) {
+    const long records = countRecords(project_);
+    if (records > kLastSequenceNumber / 10) {
+        toolkit_.messageBox(failureCaption, tooManyRecordsMessage(records), ui::Icon::Stop, ui::Buttons::OK);
+        return false;
+    }
+    if (!saveAtomically(path, [&](std::ostream& out) { return writeBFile(project_, out); })) {
+        toolkit_.messageBox(failureCaption, ui::format(kCannotWrite, path.c_str()), ui::Icon::Stop, ui::Buttons::OK);
+        return false;
+    }
+    project_.markWritten();
+    return true;
+}
+
+bool DocumentCommands::save() {
+    if (!lostIdCheckPasses()) {
+        toolkit_.messageBox("Abort", "Save Aborted.", ui::Icon::Information, ui::Buttons::OK);
+        return false;
+    }
+    if (!ui::fileExists(project_.fileName)) {
+        return saveAs();
+    }
+    return write(project_.fileName, "Error - Cannot write file");
+}
+
+bool DocumentCommands::saveAs() {
+    const auto chosen = toolkit_.saveFileDialog({"Select Output B-File Name", project_.fileName, kOutputFilters});
+    if (!chosen) {
+        return false;
+    }
+    project_.outputName = *chosen;
+    if (!lostIdCheckPasses()) {
+        toolkit_.messageBox("Abort", "Save Aborted.", ui::Icon::Information, ui::Buttons::OK);
+        return false;
+    }
+    if (ui::fileExists(project_.outputName) &&
+        toolkit_.messageBox("Save B-File", ui::format("%s Exists. Do you wish to overwrite it?", chosen->c_str()),
+                            ui::Icon::Question, ui::Buttons::YesNo) != ui::Answer::Yes) {
+        return false;
+    }
+    project_.fileName = project_.outputName;
+    return write(project_.fileName, "Cannot Write File");
+}
+
+bool DocumentCommands::mayClose() {
+    return askToSave() == Go::On;
+}
+
+} // namespace ardel

@@ -1,0 +1,43 @@
+// The File menu's document commands: New, Open, Save, Save As, Exit and the close
+// box, with the save question, the file prompts, the lost-ID check and the messages
+// for files that cannot be written.
+#pragma once
+
+#include "model/Project.h"
+#include "ui/Toolkit.h"
+#include "utilities/WarningPrompts.h"
+
+#include <string>
+
+namespace ardel {
+
+class DocumentCommands {
+public:
+    DocumentCommands(ui::Toolkit& toolkit, Project& project, Form_Warning& readWarning,
+                     Form_Warning_YesNo& lostIdQuestion);
+
+    void newProject();
+    void open();
+    // Reads a file named at start-up, as Open reads one.
+    void openAtStartup(const std::string& path);
+    // Both return true when the project was written.
+    bool save();
+    bool saveAs();
+    // Returns true when the program may end (the save question did not stop it).
+    bool mayClose();
+
+private:
+    enum class Go { On, Stop };
+    Go askToSave();
+    bool chooseInputFile();
+    void readInto(const std::string& path);
+    bool lostIdCheckPasses();
+    bool write(const std::string& path, const char* failureCaption);
+
+    ui::Toolkit& toolkit_;
+    Project& project_;
+    Form_Warning& readWarning_;
+    Form_Warning_YesNo& lostIdQuestion_;
+};
+
+} // namespace ardel

@@ -1,0 +1,140 @@
+#include "app/Form1.h"
+
+#include "app/MainMenu.h"
+#include "bfile/BFileReader.h"
+
+namespace ardel {
+
+namespace {
+using ui::ControlDecl;
+using ui::ControlKind;
+
+// One pane of the main window: the label above the list, the heading and the list.
+std::vector<ControlDecl> listPane(const std::string& store, const std::string& label, const std::string& heading,
+                                  std::vector<ui::MenuEntryDecl> popup) {
+    const std::string pane = "pane_" + store.substr(3);
+    return {
+        {.name = pane, .kind = ControlKind::GroupBox},
+        {.name = "label_" + store.substr(3), .kind = ControlKind::Label, .label = label, .group = pane},
+        {.name = "heading_" + store.substr(3),
+         .kind = ControlKind::Heading,
+         .label = heading,
+         .group = pane,
+         .tabStop = false,
+         .fixedPitch = true},
+        {.name = store,
+         .kind = ControlKind::TextList,
+         .group = pane,
+         .fixedPitch = true,
+         .visibleLines = 12,
+         .popup = std::move(popup)},
+    };
+}
+
+ui::FormDecl buildDecl() {
+    ui::FormDecl decl{.name = "Form1",
+                      .caption = kStartupTitle,
+                      .controls = {},
+                      .menuBar = menu::menuBar(),
+                      .mainWindow = true,
+                      .columns = 2};
+    decl.controls = {
+        {.name = "label_JobCode", .kind = ControlKind::Label, .label = "Job Code: "},
+        {.name = "label_Project", .kind = ControlKind::Label, .label = "Project: "},
+    };
+    for (auto&& pane :
+         {listPane("lb_Sessions", "Sessions:", "SSN   DATE    TIME  4-Char ID", menu::sessionPopup()),
+          listPane("lb_Instruments", "Instruments:", "JSIN", menu::equipmentPopup()),
+          listPane("lb_Stations", "Stations:", "SSN   Name                        4-Char ID", menu::stationPopup()),
+          listPane("lb_Antennas", "Antennas:", "JSAN", menu::antennaPopup())}) {
+        decl.controls.insert(decl.controls.end(), pane.begin(), pane.end());
+    }
+    return decl;
+}
+
+// The title as one line for the "Project: " label.
+std::string oneLine(std::string text) {
+    for (std::size_t at; (at = text.find("\r\n")) != std::string::npos;) {
+        text.replace(at, 2, " ");
+    }
+    return text;
+}
+} // namespace
+
+const ui::FormDecl& form1Decl() {
+    static const ui::FormDecl decl = buildDecl();
+    return decl;
+}
+
+Form1::Form1(ui::Toolkit& toolkit)
+    : toolkit_(toolkit), form_(toolkit.createForm(form1Decl())), warning_(toolkit), warningYesNo_(toolkit),
+      aboutBox_(toolkit), commands_(toolkit, project_, warning_, warningYesNo_) {
+    loadConversionTable(project_.lb_J2M);
+    project_.newHeader = true;
+    warning_.setSuppressed(false);
+    warningYesNo_.setSuppressed(false);
+    project_.titleChanged = [this](const std::string& title) { form_->setCaption(title); };
+    project_.headerChanged = [this] { showHeader(); };
+    bindStores();
+    bindMenus();
+    form_->closeRequested = [this] { return closing_ || commands_.mayClose(); };
+    form_->setCaption(kStartupTitle);
+    showHeader();
+}
+
+Form1::~Form1() {
+    project_.titleChanged = nullptr;
+    project_.headerChanged = nullptr;
+}
+
+void Form1::bindStores() {
+    form_->listView("lb_Stations").setSource(&project_.lb_Stations);
+    form_->listView("lb_Instruments").setSource(&project_.lb_Instruments);
+    form_->listView("lb_Antennas").setSource(&project_.lb_Antennas);
+    form_->listView("lb_Sessions").setSource(&project_.lb_Sessions);
+}
+
+void Form1::bindMenus() {
+    menuCommands_ = {
+        {menu::kNew, [this] { commands_.newProject(); }},
+        {menu::kOpen, [this] { commands_.open(); }},
+        {menu::kSave, [this] { commands_.save(); }},
+        {menu::kSaveAs, [this] { commands_.saveAs(); }},
+        {menu::kExit, [this] { exitProgram(); }},
+        {menu::kAbout, [this] { aboutBox_.run(); }},
+        {menu::kDisclaimer, [this] { showDisclaimer(toolkit_); }},
+    };
+    // Entries whose commands are not built yet stay gray.
+    for (const ui::MenuEntryDecl* entry : ui::allMenuEntries(form1Decl())) {
+        if (entry->children.empty() && !menuCommands_.count(entry->id)) {
+            form_->setMenuEnabled(entry->id, false);
+        }
+    }
+    form_->menuTriggered = [this](const std::string& id) {
+        if (const auto found = menuCommands_.find(id); found != menuCommands_.end()) {
+            found->second();
+        }
+    };
+}
+
+void Form1::showHeader() {
+    form_->label("label_JobCode").setText("Job Code: " + project_.header.JobCode);
+    form_->label("label_Project").setText("Project: " + oneLine(project_.header.ProjectTitle));
+}
+
+void Form1::openAtStartup(const std::string& path) {
+    commands_.openAtStartup(path);
+}
+
+// Exit asks the save question, then closes the window without asking again; the
+// program ends normally.
+void Form1::exitProgram() {
+    if (!commands_.mayClose()) {
+        return;
+    }
+    closing_ = true;
+    toolkit_.quit(0);
+    form_->close();
+}
+
+} // namespace ardel

@@ -1,0 +1,51 @@
+// The main window: the four record lists with their headings, the job code and
+// project title, the menu bar, and the objects it owns for the whole run (the
+// project, the warning prompts, the dialogs). Menu entries are bound to commands here.
+#pragma once
+
+#include "app/AboutBox.h"
+#include "app/DocumentCommands.h"
+#include "model/Project.h"
+#include "ui/Toolkit.h"
+#include "utilities/WarningPrompts.h"
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+
+namespace ardel {
+
+class Form1 {
+public:
+    explicit Form1(ui::Toolkit& toolkit);
+    ~Form1();
+
+    ui::Form& form() { return *form_; }
+    Project& project() { return project_; }
+    DocumentCommands& commands() { return commands_; }
+
+    // Reads the file named on the command line.
+    void openAtStartup(const std::string& path);
+
+private:
+    void bindStores();
+    void bindMenus();
+    void showHeader();
+    void exitProgram();
+
+    ui::Toolkit& toolkit_;
+    Project project_;
+    std::unique_ptr<ui::Form> form_;
+    Form_Warning warning_;
+    Form_Warning_YesNo warningYesNo_;
+    AboutBox aboutBox_;
+    DocumentCommands commands_;
+    std::map<std::string, std::function<void()>> menuCommands_;
+    bool closing_ = false;
+};
+
+// The declaration of the main window.
+const ui::FormDecl& form1Decl();
+
+} // namespace ardel

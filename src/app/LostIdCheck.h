@@ -1,0 +1,18 @@
+// The stations whose 4-character ID would be lost on writing: the ID lives only in
+// the station line and in the media identifier of the station's sessions, so a
+// station with an ID and no session loses it.
+#pragma once
+
+#include "model/Project.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace ardel {
+
+// (SSN, ID) of each station, in list order, whose ID is not blank and whose SSN
+// begins no session line.
+std::vector<std::pair<std::string, std::string>> stationsLosingIds(const Project& project);
+
+} // namespace ardel
