@@ -1,0 +1,391 @@
+// The B-file reader: fills the stores from a B-file record by record, converts old
+// *71* antenna records, then attaches 4-character IDs to stations and checks the
+// references of every session.
+#include "bfile/BFileReader.h"
+
+#include "bfile/ConversionTable.h"
+#include "bfile/ReadInput.h"
+#include "bfile/ReaderMessages.h"
+#include "ui/Text.h"
+#include "utilities/Serfil.h"
+
+#include <filesystem>
+
+namespace ardel {
+
+namespace {
+
+// Columns of an input line (0-based offsets into its 80 characters).
+namespace record {
+constexpr std::size_t kCode = 7, kCodeWidth = 2;
+constexpr std::size_t kBody = 10, kBodyWidth = 70;
+constexpr std::size_t kKey = 10; // SSN, JSIN or JSAN
+constexpr std::size_t kPart25Width = 25;
+constexpr std::size_t kOccupation = 14, kOccupationWidth = 41;
+} // namespace record
+
+// An old *71* record: JSAN at 10, old antenna code at 13, antenna serial number at 29.
+namespace old_antenna {
+constexpr std::size_t kOldCode = 13, kOldCodeWidth = 16;
+constexpr std::size_t kSerial = 29, kSerialWidth = 12;
+} // namespace old_antenna
+
+// The *72* body built from a *71* record: JSAN(3) 3 blanks code(20) 8 blanks serial(20) 16 blanks.
+namespace antenna_body {
+constexpr std::size_t kCodeWidth = 20, kSerialWidth = 20;
+constexpr std::size_t kGapAfterJsan = 3, kGapAfterCode = 8, kTrailingBlanks = 16;
+} // namespace antenna_body
+
+// The packed session counts have four digits.
+constexpr int kMostLinesPerSession = 9999;
+
+constexpr std::string_view kBlankId = "    ";
+
+struct HeaderField {
+    std::string FormHeaderInfoFDXStruct::*field;
+    std::size_t offset;
+    std::size_t width;
+};
+
+using H = FormHeaderInfoFDXStruct;
+
+constexpr HeaderField kFirstLineFields[] = {
+    {&H::JobCode, 7, 2},
+    {&H::SubmittingAgencyAbbreviation, 18, 6},
+    {&H::SubmittingAgencyName, 24, 42},
+    {&H::AssignedNumber, 66, 6},
+    {&H::CreationDate, 72, 8},
+};
+
+constexpr HeaderField kFields12[] = {
+    {&H::ProjectStartDate, 10, 6},
+    {&H::ProjectEndDate, 16, 6},
+    {&H::ChiefOfPartyInitials, 22, 3},
+    {&H::ChiefOfParty, 25, 18},
+    {&H::SecondChiefOfPartyInitials, 43, 3},
+    {&H::SecondChiefOfParty, 46, 18},
+    {&H::TypeOfSurvey, 75, 1},
+    {&H::PrimaryStateOrCountry, 76, 2},
+    {&H::OrderAndClass, 78, 2},
+};
+
+constexpr HeaderField kFields13[] = {
+    {&H::DatumName, 10, 24},         {&H::EllipsoidName, 34, 16}, {&H::SemiMajorAxis, 50, 10},
+    {&H::InverseFlattening, 60, 10}, {&H::SemiMinorAxis, 70, 10},
+};
+
+// The text at [offset, offset + width) of a line, cut at its end; never throws.
+std::string_view view(std::string_view text, std::size_t offset, std::size_t width) {
+    return offset >= text.size() ? std::string_view() : text.substr(offset, width);
+}
+
+// One read of one file: the current line and what has been met so far.
+class Reading {
+public:
+    Reading(Project& project, ui::Toolkit& toolkit, Form_Warning& warning, bool merging)
+        : project_(project), toolkit_(toolkit), warning_(warning), merging_(merging) {}
+
+    ReadOutcome run(InputLines& input);
+
+private:
+    std::string_view field(std::size_t offset, std::size_t width) const { return view(line_, offset, width); }
+    std::string_view code() const { return field(record::kCode, record::kCodeWidth); }
+    std::string_view body() const { return field(record::kBody, record::kBodyWidth); }
+    std::string_view key(std::size_t width) const { return field(record::kKey, width); }
+    void advance();
+
+    bool readRecord(); // false when an error stopped the read
+    void takeHeader();
+    void takeFields(const HeaderField* first, const HeaderField* last);
+    void readHeaderRecord();
+    bool readSessions();
+    bool readSession();
+    void readInstrument();
+    void readOldAntenna();
+    void readAntenna();
+    void readStation();
+    bool readStationRecord(TextStore& store, const char* missingStation, const char* duplicate);
+
+    void checkSessions();
+    void checkSession(std::string_view packed);
+    void reportDuplicate(const char* format, std::string_view key);
+    void stop(const char* format);
+    void showHeader();
+
+    Project& project_;
+    ui::Toolkit& toolkit_;
+    Form_Warning& warning_;
+    const bool merging_;
+    InputLines* input_ = nullptr;
+    std::string_view line_;
+    bool headerTaken_ = false;
+    int oldAntennas_ = 0;
+    SessionWorkArea session_;
+};
+
+// Past the last line, the current line is blank: it has no record code.
+void Reading::advance() {
+    static const std::string kNoLine(InputLines::kWidth, ' ');
+    line_ = input_->next() ? input_->line() : std::string_view(kNoLine);
+}
+
+ReadOutcome Reading::run(InputLines& input) {
+    input_ = &input;
+    if (input.next()) {
+        line_ = input.line();
+        if (!merging_) {
+            takeHeader();
+        }
+    }
+    bool completed = true;
+    while (completed && input.next()) {
+        line_ = input.line();
+        completed = readRecord();
+    }
+    if (input.failed()) {
+        toolkit_.messageBox(messages::kCaptionError, messages::kUnreadableFile, ui::Icon::Stop, ui::Buttons::OK);
+        completed = false;
+    }
+    if (completed) {
+        checkSessions();
+    }
+    // Converted antennas stay in the stores even when an error stopped the read, so the
+    // notice asking to verify them is shown either way.
+    if (oldAntennas_ > 0) {
+        toolkit_.messageBox(messages::kCaptionWarning, messages::kOldAntennasConverted, ui::Icon::Warning,
+                            ui::Buttons::OK);
+    }
+    if (completed || headerTaken_) {
+        project_.newHeader = false;
+    }
+    return completed ? ReadOutcome::Completed : ReadOutcome::Stopped;
+}
+
+// Tests the current line's code in a fixed order. A session leaves the line that ends it
+// current; that line is tested only for the codes from "70" on. False when the read
+// stops: an error shown, or the file could not be read on.
+bool Reading::readRecord() {
+    if (!merging_) {
+        readHeaderRecord();
+    }
+    if (code() == "25" && !readSessions()) {
+        return false;
+    }
+    if (code() == "70") {
+        readInstrument();
+    } else if (code() == "71") {
+        readOldAntenna();
+    } else if (code() == "72") {
+        readAntenna();
+    } else if (code() == "80") {
+        readStation();
+    } else if (code() == "86") {
+        return readStationRecord(project_.lb_86, messages::k86WithoutStation, messages::kDuplicate86);
+    } else if (code() == "90") {
+        return readStationRecord(project_.lb_90, messages::k90WithoutStation, messages::kDuplicate90);
+    }
+    return true;
+}
+
+void Reading::showHeader() {
+    if (project_.headerChanged) {
+        project_.headerChanged();
+    }
+}
+
+void Reading::takeFields(const HeaderField* first, const HeaderField* last) {
+    for (const HeaderField* f = first; f != last; ++f) {
+        project_.header.*(f->field) = std::string(field(f->offset, f->width));
+    }
+}
+
+// The first line gives the header values, whatever its record code.
+void Reading::takeHeader() {
+    takeFields(std::begin(kFirstLineFields), std::end(kFirstLineFields));
+    headerTaken_ = true;
+    showHeader();
+}
+
+void Reading::readHeaderRecord() {
+    FormHeaderInfoFDXStruct& header = project_.header;
+    if (code() == "10") {
+        header.ProjectTitle = std::string(body());
+        showHeader();
+    } else if (code() == "11") {
+        header.ProjectTitle += "\r\n";
+        header.ProjectTitle += body();
+        showHeader();
+    } else if (code() == "12") {
+        takeFields(std::begin(kFields12), std::end(kFields12));
+    } else if (code() == "13") {
+        takeFields(std::begin(kFields13), std::end(kFields13));
+    }
+}
+
+bool Reading::readSessions() {
+    while (code() == "25") {
+        if (!readSession()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// A *25* record with the *26* comment lines and *27* occupation entries that follow it.
+bool Reading::readSession() {
+    session_.part25 = field(record::kBody, record::kPart25Width);
+    session_.comments.clear();
+    session_.occupations.clear();
+    session_.commentCount = 0;
+    session_.occupationCount = 0;
+    advance();
+    while (code() == "26" && session_.commentCount < kMostLinesPerSession) {
+        if (session_.commentCount > 0) {
+            session_.comments += "\r\n";
+        }
+        session_.comments += body();
+        ++session_.commentCount;
+        advance();
+    }
+    while (code() == "27" && session_.occupationCount < kMostLinesPerSession) {
+        if (key(kSsnWidth) != view(session_.part25, 0, kSsnWidth)) {
+            stop(messages::kSsnMismatch);
+            return false;
+        }
+        session_.occupations += field(record::kOccupation, record::kOccupationWidth);
+        ++session_.occupationCount;
+        advance();
+    }
+    if (input_->failed()) {
+        return false; // a session cut short by a read error is not added
+    }
+    project_.lb_Sessions.append(buildSessionLine(session_, packSession(session_)));
+    return true;
+}
+
+void Reading::readInstrument() {
+    if (project_.lb_Instruments.find(key(kJsinWidth)) < 0) {
+        project_.lb_Instruments.append(std::string(body()));
+    } else {
+        reportDuplicate(messages::kDuplicate70, key(kJsinWidth));
+    }
+}
+
+void Reading::readOldAntenna() {
+    ++oldAntennas_;
+    using namespace antenna_body;
+    const std::string jsan = fit(key(kJsanWidth), kJsanWidth);
+    const std::string antenna =
+        jsan + std::string(kGapAfterJsan, ' ') +
+        fit(newAntennaCode(project_.lb_J2M, field(old_antenna::kOldCode, old_antenna::kOldCodeWidth)), kCodeWidth) +
+        std::string(kGapAfterCode, ' ') + fit(field(old_antenna::kSerial, old_antenna::kSerialWidth), kSerialWidth) +
+        std::string(kTrailingBlanks, ' ');
+    if (project_.lb_Antennas.find(jsan) < 0) {
+        project_.lb_Antennas.append(antenna);
+    } else {
+        reportDuplicate(messages::kDuplicate71, jsan);
+    }
+}
+
+void Reading::readAntenna() {
+    if (project_.lb_Antennas.find(key(kJsanWidth)) < 0) {
+        project_.lb_Antennas.append(std::string(body()));
+    } else {
+        reportDuplicate(messages::kDuplicate72, key(kJsanWidth));
+    }
+}
+
+void Reading::readStation() {
+    const std::string_view ssn = key(kSsnWidth);
+    if (project_.lb_Stations.find(ssn) < 0) {
+        project_.lb_Stations.append(buildStationLine(body(), serfilIdForSsn(project_.lb_SERFIL, ssn)));
+    } else {
+        reportDuplicate(messages::kDuplicate80, ssn);
+    }
+}
+
+// An *86* or *90* record: it must follow the *80* record of its station.
+bool Reading::readStationRecord(TextStore& store, const char* missingStation, const char* duplicate) {
+    const std::string_view ssn = key(kSsnWidth);
+    if (project_.lb_Stations.find(ssn) < 0) {
+        stop(missingStation);
+        return false;
+    }
+    if (store.find(ssn) < 0) {
+        store.append(std::string(body()));
+    } else {
+        reportDuplicate(duplicate, ssn);
+    }
+    return true;
+}
+
+void Reading::reportDuplicate(const char* format, std::string_view key) {
+    if (!merging_) {
+        toolkit_.messageBox(messages::kCaptionDuplicate,
+                            ui::format(format, std::string(key).c_str(), std::string(line_).c_str()), ui::Icon::Warning,
+                            ui::Buttons::OK);
+    }
+}
+
+void Reading::stop(const char* format) {
+    toolkit_.messageBox(messages::kCaptionError, ui::format(format, std::string(line_).c_str()), ui::Icon::Stop,
+                        ui::Buttons::OK);
+}
+
+void Reading::checkSessions() {
+    const TextStore& sessions = project_.lb_Sessions;
+    for (int i = 0; i < sessions.count(); ++i) {
+        checkSession(view(sessions.at(i), session_line::kPrefixWidth, std::string_view::npos));
+    }
+}
+
+// The first session that names a 4-character ID gives it to a station that has none;
+// a different ID is reported. Then the session's references are checked.
+void Reading::checkSession(std::string_view packed) {
+    using namespace packed_session;
+    const std::string part = std::string(view(packed, 0, kPartWidth));
+    const std::string ssn = fit(view(packed, kSsn, kSsnWidth), kSsnWidth);
+    TextStore& stations = project_.lb_Stations;
+    const int station = stations.find(ssn);
+    if (station >= 0) {
+        const std::string& line = stations.at(station);
+        const std::string stationId = fit(view(line, station_line::kId, station_line::kIdWidth), kIdWidth);
+        const std::string sessionId = fit(view(packed, kId, kIdWidth), kIdWidth);
+        if (stationId == kBlankId && sessionId != kBlankId) {
+            stations.replace(station, slice(line, 0, station_line::kId) + sessionId +
+                                          slice(line, station_line::kId + station_line::kIdWidth));
+        } else if (stationId != sessionId) {
+            toolkit_.messageBox(messages::kCaptionWarning, ui::format(messages::kIdDisagrees, part.c_str()),
+                                ui::Icon::Warning, ui::Buttons::OK);
+        }
+    } else if (!warning_.isSuppressed()) {
+        warning_.show(messages::kNoStation, part.c_str());
+    }
+    if (project_.lb_Instruments.find(fit(view(packed, kJsin, kEquipmentWidth), kJsinWidth)) < 0 &&
+        !warning_.isSuppressed()) {
+        warning_.show(messages::kNoInstrument, part.c_str());
+    }
+    if (project_.lb_Antennas.find(fit(view(packed, kJsan, kEquipmentWidth), kJsanWidth)) < 0 &&
+        !warning_.isSuppressed()) {
+        warning_.show(messages::kNoAntenna, part.c_str());
+    }
+}
+
+} // namespace
+
+ReadOutcome readBFile(Project& project, ui::Toolkit& toolkit, Form_Warning& warning, bool merging) {
+    toolkit.settings().setValue("InputFile", project.fileName);
+    std::error_code error;
+    if (!std::filesystem::exists(project.fileName, error)) {
+        toolkit.messageBox(messages::kCaptionError, messages::kFileMissing, ui::Icon::Stop, ui::Buttons::OK);
+        return ReadOutcome::FileMissing;
+    }
+    InputLines input;
+    if (!input.open(project.fileName)) {
+        toolkit.messageBox(messages::kCaptionError, messages::kUnreadableFile, ui::Icon::Stop, ui::Buttons::OK);
+        return ReadOutcome::Stopped;
+    }
+    return Reading(project, toolkit, warning, merging).run(input);
+}
+
+} // namespace ardel

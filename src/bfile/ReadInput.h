@@ -1,0 +1,47 @@
+// The input side of the B-file reader: a file read in binary, line by line, each
+// line made exactly one 80-column record.
+#pragma once
+
+#include <array>
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace ardel {
+
+// A line ends at a line feed; a carriage return right before it (or right before the
+// end of the file) is dropped; each byte is one column. A line is blank-padded to 80
+// columns, or cut after its 80th with the rest of it skipped. A last line without a
+// line break is read like any other; an empty file has no lines. The file is read
+// through one large buffer, so a file of any size takes little memory.
+class InputLines {
+public:
+    static constexpr std::size_t kWidth = 80;
+
+    // Opens the file for reading; false when it cannot be opened.
+    bool open(const std::string& path);
+    // Makes the next line current; false at the end of the file or on a read error.
+    bool next();
+    // The current line: always 80 columns.
+    std::string_view line() const { return {line_.data(), line_.size()}; }
+    // True when reading stopped on an error rather than at the end of the file.
+    bool failed() const { return failed_; }
+
+private:
+    bool fill();
+
+    struct Closer {
+        void operator()(std::FILE* file) const { std::fclose(file); }
+    };
+    std::unique_ptr<std::FILE, Closer> file_;
+    std::vector<char> buffer_;
+    std::size_t pos_ = 0;
+    std::size_t end_ = 0;
+    bool atEnd_ = false;
+    bool failed_ = false;
+    std::array<char, kWidth> line_{};
+};
+
+} // namespace ardel
