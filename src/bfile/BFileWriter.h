@@ -15,7 +15,8 @@ inline constexpr long kLastSequenceNumber = 999990;
 long countRecords(const Project& project);
 
 // Writes the records into `out`. Returns false, writing nothing, when the project
-// would need a sequence number above kLastSequenceNumber. Does not touch the
+// would need a sequence number above kLastSequenceNumber, and false when `out`
+// failed while being written. Does not touch the
 // modified flag or the title (the caller marks the project written once the file is safe).
 bool writeBFile(const Project& project, std::ostream& out);
 
