@@ -26,12 +26,15 @@ public:
 
 protected:
     Form_Warning(ui::Toolkit& toolkit, const ui::FormDecl& decl);
-    // Runs the dialog with the message; returns the dialog's result.
+    // Runs the dialog with the message; returns the dialog's result (0 after the close box).
     int run(const std::string& message);
 
 private:
+    ui::Form& form();
+
     ui::Toolkit& toolkit_;
     const ui::FormDecl& decl_;
+    std::unique_ptr<ui::Form> form_;
     bool suppressed_ = false;
 };
 
