@@ -1,0 +1,115 @@
+// Saving atomically: the previous file survives every failure, and no temporary
+// file is left behind.
+#include "utilities/AtomicFile.h"
+
+#include "support/HeadlessTest.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <sys/stat.h>
+
+namespace ardel {
+namespace {
+
+using testing::readFile;
+using testing::TempDir;
+using testing::writeFile;
+namespace fs = std::filesystem;
+
+const std::string kOld = "old content\r\n";
+const std::string kNew = std::string(200000, 'n') + "\r\n"; // larger than the write buffer
+
+std::function<bool(std::ostream&)> writes(const std::string& text) {
+    return [text](std::ostream& out) { return static_cast<bool>(out << text); };
+}
+
+std::vector<std::string> filesIn(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder)) {
+        names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+mode_t permissionsOf(const std::string& path) {
+    struct stat info {};
+    ::stat(path.c_str(), &info);
+    return info.st_mode & 07777;
+}
+
+class AtomicFile : public ::testing::Test {
+protected:
+    void TearDown() override { writeFaults() = {}; }
+
+    // Saves over a file holding kOld and expects the save to fail and leave it as it was.
+    void expectFailureKeepsOldFile(const std::function<bool(std::ostream&)>& write) {
+        writeFile(target, kOld);
+        EXPECT_FALSE(saveAtomically(target, write));
+        EXPECT_EQ(readFile(target), kOld);
+        EXPECT_EQ(filesIn(dir.path("")), std::vector<std::string>{"out.bfl"});
+    }
+
+    TempDir dir;
+    std::string target = dir.path("out.bfl");
+};
+
+TEST_F(AtomicFile, ReplacesTheFileAndKeepsItsPermissions) {
+    EXPECT_TRUE(saveAtomically(target, writes(kOld)));
+    EXPECT_EQ(readFile(target), kOld);
+
+    ::chmod(target.c_str(), 0640);
+    EXPECT_TRUE(saveAtomically(target, writes(kNew)));
+    EXPECT_EQ(readFile(target), kNew);
+    EXPECT_EQ(permissionsOf(target), 0640u);
+    EXPECT_EQ(filesIn(dir.path("")), std::vector<std::string>{"out.bfl"});
+
+    // a link stays a link: the file it points to is replaced
+    fs::create_symlink("out.bfl", dir.path("link.bfl"));
+    EXPECT_TRUE(saveAtomically(dir.path("link.bfl"), writes(kOld)));
+    EXPECT_TRUE(fs::is_symlink(dir.path("link.bfl")));
+    EXPECT_EQ(readFile(target), kOld);
+}
+
+TEST_F(AtomicFile, FailuresLeaveThePreviousFileByteForByte) {
+    for (std::size_t failAfter : {std::size_t{0}, std::size_t{1}, std::size_t{65536}, kNew.size() - 1}) {
+        writeFaults().failAfterBytes = failAfter;
+        expectFailureKeepsOldFile(writes(kNew));
+    }
+    writeFaults().failAfterBytes = kNew.size(); // exactly enough room
+    EXPECT_TRUE(saveAtomically(target, writes(kNew)));
+    EXPECT_EQ(readFile(target), kNew);
+
+    writeFaults() = {.failRename = true};
+    expectFailureKeepsOldFile(writes(kNew));
+
+    writeFaults() = {};
+    expectFailureKeepsOldFile([](std::ostream& out) { // the writer gives up
+        out << "partial";
+        return false;
+    });
+}
+
+TEST_F(AtomicFile, RefusesMissingFoldersAndReadOnlyFilesAndFolders) {
+    EXPECT_FALSE(saveAtomically(dir.path("missing/out.bfl"), writes(kNew)));
+    EXPECT_FALSE(fs::exists(dir.path("missing")));
+
+    writeFile(target, kOld);
+    ::chmod(target.c_str(), 0444);
+    EXPECT_FALSE(saveAtomically(target, writes(kNew)));
+    EXPECT_EQ(readFile(target), kOld);
+    EXPECT_EQ(filesIn(dir.path("")), std::vector<std::string>{"out.bfl"});
+
+    ::chmod(target.c_str(), 0644);
+    ::chmod(dir.path("").c_str(), 0555);
+    EXPECT_FALSE(saveAtomically(target, writes(kNew)));
+    EXPECT_FALSE(saveAtomically(dir.path("other.bfl"), writes(kNew)));
+    ::chmod(dir.path("").c_str(), 0755);
+    EXPECT_EQ(readFile(target), kOld);
+    EXPECT_EQ(filesIn(dir.path("")), std::vector<std::string>{"out.bfl"});
+
+    EXPECT_FALSE(saveAtomically(dir.path(""), writes(kNew))) << "a folder is no file";
+}
+
+} // namespace
+} // namespace ardel
