@@ -1,0 +1,90 @@
+#include "utilities/SerfilAndDefaultsFiles.h"
+
+#include "ui/Platform.h"
+#include "ui/Text.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+namespace ardel {
+
+namespace {
+
+constexpr const char* kErrorCaption = "Error";
+constexpr const char* kMissingText = "The Input File Does Not Exist";
+constexpr const char* kUnreadableText = "Cannot read file %s.";
+
+// Collects one line: keeps one character beyond the width so that a CR standing
+// right after the kept characters can still be recognised as the line's end.
+class LineCollector {
+public:
+    void add(char c) {
+        if (kept_.size() <= kImportLineWidth) {
+            kept_ += c;
+        }
+        ++length_;
+    }
+    bool empty() const { return length_ == 0; }
+    std::string finish() {
+        if (length_ == kept_.size() && !kept_.empty() && kept_.back() == '\r') {
+            kept_.pop_back();
+        }
+        std::string line = kept_.substr(0, kImportLineWidth);
+        kept_.clear();
+        length_ = 0;
+        return line;
+    }
+
+private:
+    std::string kept_;
+    std::size_t length_ = 0;
+};
+
+} // namespace
+
+std::optional<std::vector<std::string>> readImportLines(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return std::nullopt;
+    }
+    std::vector<std::string> lines;
+    LineCollector line;
+    for (auto it = std::istreambuf_iterator<char>(in); it != std::istreambuf_iterator<char>(); ++it) {
+        if (*it == '\n') {
+            lines.push_back(line.finish());
+        } else {
+            line.add(*it);
+        }
+    }
+    if (in.bad()) {
+        return std::nullopt;
+    }
+    if (!line.empty()) {
+        lines.push_back(line.finish());
+    }
+    return lines;
+}
+
+std::string importStartPath(ui::Toolkit& toolkit, const char* setting) {
+    if (std::optional<std::string> remembered = toolkit.settings().value(setting)) {
+        return *remembered;
+    }
+    return std::filesystem::path(ui::programPath()).parent_path().string();
+}
+
+std::optional<std::vector<std::string>> readChosenImportFile(ui::Toolkit& toolkit, const char* setting,
+                                                             const std::string& path) {
+    toolkit.settings().setValue(setting, path);
+    if (!ui::fileExists(path)) {
+        toolkit.messageBox(kErrorCaption, kMissingText, ui::Icon::Information, ui::Buttons::OK);
+        return std::nullopt;
+    }
+    std::optional<std::vector<std::string>> lines = readImportLines(path);
+    if (!lines) {
+        toolkit.messageBox(kErrorCaption, ui::format(kUnreadableText, path.c_str()), ui::Icon::Stop, ui::Buttons::OK);
+    }
+    return lines;
+}
+
+} // namespace ardel
