@@ -1,9 +1,7 @@
 #include "utilities/Serfil.h"
 
 #include "model/Lines.h"
-#include "ui/Platform.h"
 #include "ui/Text.h"
-#include "utilities/AtomicFile.h"
 #include "utilities/SerfilAndDefaultsFiles.h"
 
 #include <algorithm>
@@ -58,16 +56,6 @@ constexpr const char* kChangeIdText =
 constexpr const char* kImportedCaption = "SERFIL Imported";
 constexpr const char* kImportedText = "%d SERFIL records imported\n    from %s.";
 
-constexpr const char* kExportTitle = "Select Output SER File Name";
-constexpr const char* kOverwriteCaption = "Save SER-File";
-constexpr const char* kOverwriteText = "%s Exists. Do you wish to overwrite it?";
-constexpr const char* kCannotWriteCaption = "Cannot Write File";
-constexpr const char* kCannotWriteText =
-    "Cannot write to file %s.\n File may be marked read-only or may be in use by another program.";
-
-constexpr const char* kPieceGap = "   ";
-constexpr const char* kLineEnd = "\r\n";
-
 const std::vector<ui::FileFilter>& importFilters() {
     static const std::vector<ui::FileFilter> filters = {
         {"SER Files (*.ser;*.SER)", "*.ser;*.SER"}, {"TextFiles (*.txt)", "*.txt"}, {"All Files (*.*)", "*.*"}};
@@ -76,12 +64,6 @@ const std::vector<ui::FileFilter>& importFilters() {
 
 bool equalsNoCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && ui::startsWithNoCase(a, b);
-}
-
-// Blank-padded on the left or cut to `width` ("%w.ws").
-std::string rightFit(std::string_view text, std::size_t width) {
-    const std::string_view cut = text.substr(0, width);
-    return std::string(width - cut.size(), ' ') + std::string(cut);
 }
 
 // A blank line pairs nothing: it is not imported.
@@ -108,16 +90,10 @@ void offerStationId(ui::Toolkit& toolkit, TextStore& stations, const std::string
     }
 }
 
-std::string serfilFileLine(const std::string& stationLine) {
-    using namespace station_line;
-    return fit(slice(stationLine, kId, kIdWidth), serfil_file::kIdWidth) + kPieceGap +
-           rightFit(slice(stationLine, kBody, station_line::kSsnWidth), serfil_file::kSsnWidth) + kLineEnd;
-}
-
 } // namespace
 
 std::string buildSerfilLine(std::string_view ssn, std::string_view id) {
-    return fit(ssn, serfil_line::kSsnWidth) + kPieceGap + fit(id, serfil_line::kIdWidth);
+    return fit(ssn, serfil_line::kSsnWidth) + kSerfilGap + fit(id, serfil_line::kIdWidth);
 }
 
 std::string serfilIdForSsn(const TextStore& serfil, std::string_view ssn) {
@@ -166,28 +142,6 @@ void importSerfil(ui::Toolkit& toolkit, Project& project, std::string& serfilPat
     }
     toolkit.messageBox(kImportedCaption, ui::format(kImportedText, count, path->c_str()), ui::Icon::Information,
                        ui::Buttons::OK);
-}
-
-void exportSerfil(ui::Toolkit& toolkit, const Project& project, const std::string& serfilPath) {
-    const std::optional<std::string> path =
-        toolkit.saveFileDialog({kExportTitle, serfilPath, {{"All Files (*.*)", "*.*"}}});
-    if (!path) {
-        return;
-    }
-    if (ui::fileExists(*path) && toolkit.messageBox(kOverwriteCaption, ui::format(kOverwriteText, path->c_str()),
-                                                    ui::Icon::Question, ui::Buttons::YesNo) != ui::Answer::Yes) {
-        return;
-    }
-    const bool written = saveAtomically(*path, [&project](std::ostream& out) {
-        for (const std::string& line : project.lb_Stations.lines()) {
-            out << serfilFileLine(line);
-        }
-        return out.good();
-    });
-    if (!written) {
-        toolkit.messageBox(kCannotWriteCaption, ui::format(kCannotWriteText, path->c_str()), ui::Icon::Stop,
-                           ui::Buttons::OK);
-    }
 }
 
 } // namespace ardel

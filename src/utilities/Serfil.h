@@ -14,6 +14,9 @@ namespace ardel {
 
 inline constexpr const char* kSerfilSetting = "SERFile";
 
+// The blanks between the two pieces of a pair, in the store and in a SERFIL.
+inline constexpr const char* kSerfilGap = "   ";
+
 // A line of the store: SSN(4) 3 blanks ID(4).
 namespace serfil_line {
 constexpr std::size_t kSsn = 0, kSsnWidth = 4;
