@@ -172,7 +172,7 @@ long countRecords(const Project& project) {
 }
 
 bool writeBFile(const Project& project, std::ostream& out) {
-    if (countRecords(project) * kSequenceStep > kLastSequenceNumber) {
+    if (countRecords(project) > kMostRecords) {
         return false;
     }
     RecordPrinter print(out);
@@ -183,7 +183,7 @@ bool writeBFile(const Project& project, std::ostream& out) {
 std::string tooManyRecordsMessage(long records) {
     return ui::format("This project needs %ld records, but a B-file holds at most %ld\n"
                       "(sequence numbers end at %06ld). Nothing was written.",
-                      records, kLastSequenceNumber / kSequenceStep, kLastSequenceNumber);
+                      records, kMostRecords, kLastSequenceNumber);
 }
 
 } // namespace ardel

@@ -10,6 +10,8 @@ namespace ardel {
 
 // The highest sequence number that fits the six columns of a record.
 inline constexpr long kLastSequenceNumber = 999990;
+// The most records a B-file holds: the n-th record is numbered 10 x n.
+inline constexpr long kMostRecords = kLastSequenceNumber / 10;
 
 // The number of records writing the project gives.
 long countRecords(const Project& project);
