@@ -22,6 +22,8 @@ struct Allowances {
     bool leadingBlanks = false;  // blanks before the number (and between the sign and the digits)
     bool trailingBlanks = false; // blanks after the number
     bool point = false;          // one decimal point
+
+    bool operator==(const Allowances&) const = default;
 };
 
 // The allowances the editors use.
