@@ -97,9 +97,13 @@ void FormHeaderInfo::bindEvents() {
         };
     }
     ui::ComboBox& datum = form_->comboBox(kDatumList);
-    datum.events.textChanged = [this, &datum] { lookUpDatum(datum.text()); };
+    datum.events.textChanged = [this, &datum] {
+        if (!opening_) {
+            lookUpDatum(datum.text());
+        }
+    };
     datum.events.selectionChanged = [this, &datum] {
-        if (datum.selectedIndex() >= 0) {
+        if (!opening_ && datum.selectedIndex() >= 0) {
             lookUpDatum(datum.itemText(datum.selectedIndex()));
         }
     };
@@ -123,12 +127,12 @@ void FormHeaderInfo::open(const FormHeaderInfoFDXStruct& header, bool newHeader)
     opening_ = true;
     fillFields(header);
     clearLists();
-    opening_ = false;
     if (newHeader) {
         selectNewHeaderItems();
     } else {
         selectStoredItems();
     }
+    opening_ = false;
     form_->control("mtextb_CreationDate").setFocus();
 }
 
@@ -154,9 +158,7 @@ void FormHeaderInfo::clearLists() {
 
 void FormHeaderInfo::selectNewHeaderItems() {
     form_->comboBox("combo_TypeOfSurvey").selectPrefix(kGlobalPositioningSystem);
-    opening_ = true;
     form_->comboBox(kDatumList).selectPrefix(kNorthAmericanDatum83);
-    opening_ = false;
     lookUpDatum(kNorthAmericanDatum83);
 }
 
@@ -164,7 +166,6 @@ void FormHeaderInfo::selectNewHeaderItems() {
 // text is no choice at all and leaves its list empty. A datum no item matches stays
 // in the datum text, so that a datum typed earlier is kept.
 void FormHeaderInfo::selectStoredItems() {
-    opening_ = true;
     for (const ListField& list : kListFields) {
         const std::string stored = form_->textBox(list.hidden).text();
         ui::ComboBox& combo = form_->comboBox(list.list);
@@ -176,13 +177,9 @@ void FormHeaderInfo::selectStoredItems() {
             combo.setText(stored);
         }
     }
-    opening_ = false;
 }
 
 void FormHeaderInfo::lookUpDatum(const std::string& datumText) {
-    if (opening_) {
-        return;
-    }
     form_->textBox(kDatumHidden).setText(datumText);
     for (const TextField& ellipsoid : kEllipsoidFields) {
         form_->textBox(ellipsoid.box).setText("");

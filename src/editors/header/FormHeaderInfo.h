@@ -41,7 +41,7 @@ private:
 
     ui::Toolkit& toolkit_;
     std::unique_ptr<ui::Form> form_;
-    bool opening_ = false; // the fields are being filled: no datum lookup
+    bool opening_ = false; // the fields are being filled from code: the datum events do nothing
 };
 
 } // namespace ardel
