@@ -4,6 +4,13 @@
 
 namespace ardel::ui {
 
+ListSource::~ListSource() {
+    const std::vector<ListObserver*> observers = observers_;
+    for (ListObserver* observer : observers) {
+        observer->sourceDestroyed();
+    }
+}
+
 void ListSource::addObserver(ListObserver* observer) {
     observers_.push_back(observer);
 }

@@ -17,6 +17,8 @@ public:
     virtual void changed(int index) = 0;
     virtual void beforeReset() = 0;
     virtual void afterReset() = 0;
+    // The source is going away; the observer must forget it.
+    virtual void sourceDestroyed() {}
 };
 
 class ListSource {
@@ -24,7 +26,7 @@ public:
     ListSource() = default;
     ListSource(const ListSource&) = delete;
     ListSource& operator=(const ListSource&) = delete;
-    virtual ~ListSource() = default;
+    virtual ~ListSource();
 
     virtual int count() const = 0;
     virtual const std::string& at(int index) const = 0;

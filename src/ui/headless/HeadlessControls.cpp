@@ -207,6 +207,11 @@ void HeadlessListView::setSelectedIndex(int index) {
     }
 }
 
+void HeadlessListView::sourceDestroyed() {
+    source_ = nullptr;
+    selected_ = -1;
+}
+
 void HeadlessListView::beforeInsert(int index) {
     if (selected_ >= index) {
         ++selected_;

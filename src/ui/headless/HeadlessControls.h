@@ -135,6 +135,7 @@ private:
     void changed(int) override {}
     void beforeReset() override { selected_ = -1; }
     void afterReset() override {}
+    void sourceDestroyed() override;
 
     ListSource* source_ = nullptr;
     int selected_ = -1;

@@ -1,0 +1,79 @@
+#include "ui/qt/ListModel.h"
+
+#include "ui/qt/QtText.h"
+
+namespace ardel::ui {
+
+ListModel::ListModel(QObject* parent) : QAbstractListModel(parent) {}
+
+ListModel::~ListModel() {
+    if (source_) {
+        source_->removeObserver(this);
+    }
+}
+
+void ListModel::setSource(ListSource* source) {
+    beginResetModel();
+    if (source_) {
+        source_->removeObserver(this);
+    }
+    source_ = source;
+    if (source_) {
+        source_->addObserver(this);
+    }
+    endResetModel();
+}
+
+int ListModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() || !source_ ? 0 : source_->count();
+}
+
+QVariant ListModel::data(const QModelIndex& index, int role) const {
+    if (role != Qt::DisplayRole || !index.isValid() || !source_ || index.row() >= source_->count()) {
+        return {};
+    }
+    return toQt(source_->at(index.row()));
+}
+
+void ListModel::beforeInsert(int index) {
+    changing_ = true;
+    beginInsertRows(QModelIndex(), index, index);
+}
+
+void ListModel::afterInsert() {
+    endInsertRows();
+    changing_ = false;
+}
+
+void ListModel::beforeRemove(int index) {
+    changing_ = true;
+    beginRemoveRows(QModelIndex(), index, index);
+}
+
+void ListModel::afterRemove() {
+    endRemoveRows();
+    changing_ = false;
+}
+
+void ListModel::changed(int index) {
+    const QModelIndex changedIndex = this->index(index);
+    emit dataChanged(changedIndex, changedIndex, {Qt::DisplayRole});
+}
+
+void ListModel::beforeReset() {
+    changing_ = true;
+    beginResetModel();
+}
+
+void ListModel::afterReset() {
+    endResetModel();
+    changing_ = false;
+}
+
+void ListModel::sourceDestroyed() {
+    beginResetModel();
+    source_ = nullptr;
+    endResetModel();
+}
+
+} // namespace ardel::ui

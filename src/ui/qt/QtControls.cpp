@@ -1,0 +1,538 @@
+#include "ui/qt/QtControls.h"
+
+#include "ui/qt/QtForm.h"
+#include "ui/qt/QtText.h"
+#include "ui/qt/TextInput.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QTextBlock>
+#include <QTextLayout>
+
+#include <algorithm>
+
+namespace ardel::ui {
+
+namespace {
+constexpr int widestField = 64; // a box for a longer text scrolls rather than growing wider
+
+// The width of a one-line box that shows `columns` characters in its font.
+int widthFor(const QWidget& widget, int columns) {
+    const int shown = std::clamp(columns, 1, widestField);
+    return widget.fontMetrics().horizontalAdvance(QString(shown + 1, QLatin1Char('X'))) + 12;
+}
+
+// Qt's input mask for one of ours: each input position admits what ours may admit
+// (the exact rule is checked as the user types) and the blank is the placeholder.
+QString qtInputMask(const Mask& mask, bool digitsOnly) {
+    static const QString qtMaskChars = QStringLiteral("AaNnXx9D0d#Hh Bb><!;[]{}\\");
+    QString out;
+    for (std::size_t i = 0; i < mask.pattern().size(); ++i) {
+        const QChar c = QChar::fromLatin1(mask.pattern()[i]);
+        if (mask.isLiteral(i)) {
+            if (qtMaskChars.contains(c)) {
+                out += QLatin1Char('\\');
+            }
+            out += c;
+        } else if (c == QLatin1Char('#') || (c == QLatin1Char('*') && digitsOnly)) {
+            out += QLatin1Char('0');
+        } else if (c == QLatin1Char('U')) {
+            out += QLatin1Char('a');
+        } else {
+            out += QLatin1Char('x');
+        }
+    }
+    return out + QStringLiteral("; ");
+}
+
+InputRules rulesOf(const ControlDecl& decl) {
+    return {decl.limit, decl.digitsOnly, decl.upperCase};
+}
+} // namespace
+
+// --- Common ---
+
+template <class Interface>
+QtControl<Interface>::QtControl(QtForm& form, const ControlDecl& decl, QWidget* widget)
+    : form_(form), decl_(decl), widget_(widget) {
+    widget_->setObjectName(toQt(decl.name));
+    if (!decl.hint.empty()) {
+        widget_->setToolTip(toQt(decl.hint));
+    }
+    if (!decl.tabStop && widget_->focusPolicy() != Qt::NoFocus) {
+        widget_->setFocusPolicy(Qt::ClickFocus);
+    }
+    if (decl.hidden) {
+        widget_->hide();
+    }
+}
+
+template <class Interface> void QtControl<Interface>::setFocus() {
+    form_.focusQuietly(*this, widget_);
+}
+
+template <class Interface> bool QtControl<Interface>::hasFocus() const {
+    return form_.focusedControl() == this;
+}
+
+template <class Interface> void QtControl<Interface>::setEnabled(bool enabled) {
+    form_.changeQuietly([&] { widget_->setEnabled(enabled); });
+}
+
+// --- Labels, headings, buttons, check boxes ---
+
+QtLabel::QtLabel(QtForm& form, const ControlDecl& decl, QWidget* parent)
+    : QtControl(form, decl, new QLabel(parent)), label_(static_cast<QLabel*>(widget_)) {
+    label_->setTextFormat(Qt::PlainText);
+    label_->setText(toQt(decl.label));
+}
+
+std::string QtLabel::text() const {
+    return fromQt(label_->text());
+}
+
+void QtLabel::setText(const std::string& text) {
+    label_->setText(toQt(text));
+}
+
+QtHeading::QtHeading(QtForm& form, const ControlDecl& decl, QWidget* parent)
+    : QtControl(form, decl, new QLineEdit(parent)), box_(static_cast<QLineEdit*>(widget_)) {
+    box_->setReadOnly(true);
+    box_->setFocusPolicy(Qt::NoFocus);
+    box_->setFont(fixedPitchFont());
+    box_->setText(toQt(decl.label));
+}
+
+std::string QtHeading::text() const {
+    return fromQt(box_->text());
+}
+
+void QtHeading::setText(const std::string& text) {
+    box_->setText(toQt(text));
+    box_->setCursorPosition(0);
+}
+
+namespace {
+QWidget* makeGroupWidget(const ControlDecl& decl, QWidget* parent) {
+    if (decl.label.empty()) {
+        return new QWidget(parent);
+    }
+    return new QGroupBox(toQt(decl.label), parent);
+}
+} // namespace
+
+QtGroupBox::QtGroupBox(QtForm& form, const ControlDecl& decl, QWidget* parent)
+    : QtControl(form, decl, makeGroupWidget(decl, parent)), title_(decl.label) {}
+
+void QtGroupBox::setText(const std::string& text) {
+    title_ = text;
+    if (auto* box = qobject_cast<QGroupBox*>(widget_)) {
+        box->setTitle(toQt(text));
+    }
+}
+
+QtButton::QtButton(QtForm& form, const ControlDecl& decl, QWidget* parent)
+    : QtControl(form, decl, new QPushButton(parent)), button_(static_cast<QPushButton*>(widget_)) {
+    button_->setText(toQt(decl.label));
+    button_->setDefault(decl.isDefault);
+    QObject::connect(button_, &QPushButton::clicked, button_, [this] { fire(events.clicked); });
+}
+
+std::string QtButton::text() const {
+    return fromQt(button_->text());
+}
+
+void QtButton::setText(const std::string& text) {
+    button_->setText(toQt(text));
+}
+
+QtCheckBox::QtCheckBox(QtForm& form, const ControlDecl& decl, QWidget* parent)
+    : QtControl(form, decl, new QCheckBox(parent)), box_(static_cast<QCheckBox*>(widget_)) {
+    box_->setText(toQt(decl.label));
+    QObject::connect(box_, &QCheckBox::clicked, box_, [this] { fire(events.clicked); });
+}
+
+std::string QtCheckBox::text() const {
+    return fromQt(box_->text());
+}
+
+void QtCheckBox::setText(const std::string& text) {
+    box_->setText(toQt(text));
+}
+
+bool QtCheckBox::isChecked() const {
+    return box_->isChecked();
+}
+
+void QtCheckBox::setChecked(bool checked) {
+    box_->setChecked(checked);
+}
+
+// --- One-line boxes ---
+
+QtLineBox::QtLineBox(QtForm& form, const ControlDecl& decl, QWidget* parent)
+    : QtControl(form, decl, new QLineEdit(parent)), box_(static_cast<QLineEdit*>(widget_)) {
+    box_->setReadOnly(decl.readOnly);
+    if (decl.kind == ControlKind::MaskedText) {
+        mask_.emplace(decl.mask, decl.digitsOnly);
+        box_->setInputMask(qtInputMask(*mask_, decl.digitsOnly));
+        box_->setFixedWidth(widthFor(*box_, static_cast<int>(decl.mask.size())));
+    } else {
+        validator_ = new InputValidator(rulesOf(decl), box_);
+        box_->setValidator(validator_);
+        if (decl.limit > 0) {
+            box_->setFixedWidth(widthFor(*box_, decl.limit));
+        }
+    }
+    QObject::connect(box_, &QLineEdit::textChanged, box_, [this] { fire(events.textChanged); });
+}
+
+std::string QtLineBox::text() const {
+    return mask_ ? mask_->valueOf(fromQt(box_->displayText())) : fromQt(box_->text());
+}
+
+void QtLineBox::setText(const std::string& text) {
+    {
+        const QSignalBlocker quiet(box_);
+        if (mask_) {
+            box_->setText(toQt(mask_->display(text)));
+        } else {
+            validator_->setActive(false);
+            box_->setText(toQt(text));
+            validator_->setActive(true);
+        }
+        box_->setModified(false);
+    }
+    fire(events.textChanged);
+}
+
+void QtLineBox::setLimit(int limit) {
+    if (validator_) {
+        validator_->setLimit(limit);
+    }
+}
+
+void QtLineBox::setReadOnly(bool readOnly) {
+    box_->setReadOnly(readOnly);
+}
+
+bool QtLineBox::isModified() const {
+    return box_->isModified();
+}
+
+void QtLineBox::setModified(bool modified) {
+    box_->setModified(modified);
+}
+
+void QtLineBox::selectAll() {
+    box_->selectAll();
+}
+
+std::string QtLineBox::line(int index) const {
+    return index == 0 ? text() : std::string();
+}
+
+int QtLineBox::maskIndexAtCaret() const {
+    const auto caret =
+        static_cast<std::size_t>(box_->hasSelectedText() ? box_->selectionStart() : box_->cursorPosition());
+    int index = 0;
+    for (std::size_t i = 0; i < caret && i < mask_->pattern().size(); ++i) {
+        index += mask_->isLiteral(i) ? 0 : 1;
+    }
+    return index;
+}
+
+std::optional<char> QtLineBox::admitTyped(char c) const {
+    if (!mask_ || box_->isReadOnly()) {
+        return c;
+    }
+    return mask_->accept(maskIndexAtCaret(), c);
+}
+
+// --- Multi-line boxes ---
+
+QtMultiLineBox::QtMultiLineBox(QtForm& form, const ControlDecl& decl, QWidget* parent)
+    : QtControl(form, decl, new PlainTextBox(rulesOf(decl), parent)), box_(static_cast<PlainTextBox*>(widget_)) {
+    box_->setReadOnly(decl.readOnly);
+    box_->setTabChangesFocus(true);
+    if (decl.fixedPitch || decl.wrapColumns > 0) {
+        box_->setFont(fixedPitchFont());
+    }
+    if (decl.wrapColumns > 0) {
+        box_->setLineWrapMode(QTextEdit::FixedColumnWidth);
+        box_->setLineWrapColumnOrWidth(decl.wrapColumns);
+        box_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        const int frame = 2 * (box_->frameWidth() + static_cast<int>(box_->document()->documentMargin()));
+        box_->setMinimumWidth(box_->fontMetrics().horizontalAdvance(QString(decl.wrapColumns + 1, QLatin1Char('X'))) +
+                              frame + box_->verticalScrollBar()->sizeHint().width());
+    }
+    if (decl.visibleLines > 0) {
+        box_->setFixedHeight(box_->fontMetrics().lineSpacing() * decl.visibleLines + 2 * box_->frameWidth() +
+                             2 * static_cast<int>(box_->document()->documentMargin()));
+    }
+    QObject::connect(box_, &QTextEdit::textChanged, box_, [this] { fire(events.textChanged); });
+}
+
+std::string QtMultiLineBox::text() const {
+    return fromQt(box_->programText());
+}
+
+void QtMultiLineBox::setText(const std::string& text) {
+    {
+        const QSignalBlocker quiet(box_);
+        box_->setProgramText(toQt(text));
+    }
+    fire(events.textChanged);
+}
+
+void QtMultiLineBox::setLimit(int limit) {
+    box_->setLimit(limit);
+}
+
+void QtMultiLineBox::setReadOnly(bool readOnly) {
+    box_->setReadOnly(readOnly);
+}
+
+bool QtMultiLineBox::isModified() const {
+    return box_->document()->isModified();
+}
+
+void QtMultiLineBox::setModified(bool modified) {
+    box_->document()->setModified(modified);
+}
+
+void QtMultiLineBox::selectAll() {
+    box_->selectAll();
+}
+
+std::vector<std::string> QtMultiLineBox::displayedLines() const {
+    QTextDocument* document = box_->document();
+    document->documentLayout()->documentSize(); // finishes the layout
+    std::vector<std::string> lines;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        const QTextLayout* layout = block.layout();
+        const QString text = block.text();
+        if (!layout || layout->lineCount() == 0) {
+            lines.push_back(fromQt(text));
+            continue;
+        }
+        for (int i = 0; i < layout->lineCount(); ++i) {
+            const QTextLine line = layout->lineAt(i);
+            lines.push_back(fromQt(text.mid(line.textStart(), line.textLength())));
+        }
+    }
+    return lines;
+}
+
+int QtMultiLineBox::lineCount() const {
+    return static_cast<int>(displayedLines().size());
+}
+
+std::string QtMultiLineBox::line(int index) const {
+    const auto lines = displayedLines();
+    return index >= 0 && index < static_cast<int>(lines.size()) ? lines[static_cast<std::size_t>(index)]
+                                                                : std::string();
+}
+
+// --- Drop-down lists ---
+
+QtComboBox::QtComboBox(QtForm& form, const ControlDecl& decl, QWidget* parent)
+    : QtControl(form, decl, new QComboBox(parent)), combo_(static_cast<QComboBox*>(widget_)) {
+    combo_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    if (editable()) {
+        combo_->setEditable(true);
+        combo_->setInsertPolicy(QComboBox::NoInsert);
+        combo_->setCompleter(nullptr);
+        validator_ = new InputValidator(rulesOf(decl), combo_);
+        combo_->setValidator(validator_);
+        if (decl.limit > 0) {
+            combo_->setMinimumContentsLength(std::min(decl.limit, widestField));
+        }
+        // Typing changes the text; choosing an item changes the selection only.
+        QObject::connect(combo_->lineEdit(), &QLineEdit::textEdited, combo_, [this] { fire(events.textChanged); });
+    }
+    for (const std::string& item : decl.items) {
+        addItem(item);
+    }
+    QObject::connect(combo_, &QComboBox::currentIndexChanged, combo_, [this] { fire(events.selectionChanged); });
+}
+
+void QtComboBox::changeQuietly(const std::function<void()>& change) {
+    const QSignalBlocker quiet(combo_);
+    const QString editText = editable() ? combo_->lineEdit()->text() : QString();
+    if (validator_) {
+        validator_->setActive(false);
+    }
+    change();
+    if (validator_) {
+        validator_->setActive(true);
+    }
+    if (editable() && combo_->currentIndex() < 0) {
+        combo_->lineEdit()->setText(editText);
+    }
+}
+
+void QtComboBox::addItem(const std::string& text) {
+    // Qt selects the first item put into an empty list; this list selects nothing by itself.
+    changeQuietly([&] {
+        const int selected = combo_->currentIndex();
+        combo_->addItem(toQt(text));
+        combo_->setCurrentIndex(selected);
+    });
+}
+
+void QtComboBox::clear() {
+    const bool hadSelection = combo_->currentIndex() >= 0;
+    changeQuietly([&] { combo_->clear(); });
+    if (editable()) {
+        const QSignalBlocker quiet(combo_);
+        combo_->lineEdit()->clear();
+    }
+    if (hadSelection) {
+        fire(events.selectionChanged);
+    }
+}
+
+int QtComboBox::count() const {
+    return combo_->count();
+}
+
+std::string QtComboBox::itemText(int index) const {
+    return index >= 0 && index < count() ? fromQt(combo_->itemText(index)) : std::string();
+}
+
+int QtComboBox::selectedIndex() const {
+    return combo_->currentIndex();
+}
+
+void QtComboBox::setSelectedIndex(int index) {
+    if (index < -1 || index >= count()) {
+        index = -1;
+    }
+    const int previous = combo_->currentIndex();
+    changeQuietly([&] { combo_->setCurrentIndex(index); });
+    if (index != previous) {
+        fire(events.selectionChanged);
+    }
+}
+
+std::string QtComboBox::text() const {
+    return editable() ? fromQt(combo_->lineEdit()->text()) : itemText(selectedIndex());
+}
+
+void QtComboBox::setText(const std::string& text) {
+    if (!editable()) {
+        return;
+    }
+    {
+        const QSignalBlocker quiet(combo_);
+        validator_->setActive(false);
+        combo_->lineEdit()->setText(toQt(text));
+        validator_->setActive(true);
+    }
+    fire(events.textChanged);
+}
+
+void QtComboBox::setLimit(int limit) {
+    if (validator_) {
+        validator_->setLimit(limit);
+    }
+}
+
+void QtComboBox::widenToLongestItem() {
+    const QFontMetrics metrics = combo_->view()->fontMetrics();
+    int widest = 0;
+    for (int i = 0; i < count(); ++i) {
+        widest = std::max(widest, metrics.horizontalAdvance(combo_->itemText(i)));
+    }
+    const int margins = 4 * combo_->view()->frameWidth() + combo_->view()->verticalScrollBar()->sizeHint().width() + 16;
+    combo_->view()->setMinimumWidth(widest + margins);
+}
+
+// --- Lists ---
+
+QtListView::QtListView(QtForm& form, const ControlDecl& decl, QWidget* parent)
+    : QtControl(form, decl, new QListView(parent)), view_(static_cast<QListView*>(widget_)),
+      model_(std::make_unique<ListModel>()) {
+    view_->setModel(model_.get());
+    view_->setUniformItemSizes(true);
+    view_->setSelectionMode(QAbstractItemView::SingleSelection);
+    view_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view_->setContextMenuPolicy(Qt::CustomContextMenu);
+    if (decl.fixedPitch) {
+        view_->setFont(fixedPitchFont());
+    }
+    if (decl.visibleLines > 0) {
+        view_->setMinimumHeight(view_->fontMetrics().lineSpacing() * decl.visibleLines + 2 * view_->frameWidth());
+    }
+    QObject::connect(view_->selectionModel(), &QItemSelectionModel::selectionChanged, view_, [this] {
+        if (!model_->isChanging()) {
+            fire(events.selectionChanged);
+        }
+    });
+    QObject::connect(view_, &QListView::clicked, view_, [this] { fire(events.clicked); });
+    QObject::connect(view_, &QListView::doubleClicked, view_, [this] { fire(events.doubleClicked); });
+    QObject::connect(view_, &QListView::customContextMenuRequested, view_, [this](const QPoint& at) {
+        if (popup_) {
+            popup_->exec(view_->viewport()->mapToGlobal(at));
+        }
+    });
+}
+
+void QtListView::setSource(ListSource* source) {
+    model_->setSource(source);
+}
+
+int QtListView::selectedIndex() const {
+    const QModelIndexList rows = view_->selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.first().row();
+}
+
+void QtListView::setSelectedIndex(int index) {
+    if (index < 0 || index >= model_->rowCount()) {
+        view_->selectionModel()->clearSelection();
+        return;
+    }
+    const QModelIndex wanted = model_->index(index);
+    view_->selectionModel()->setCurrentIndex(wanted, QItemSelectionModel::ClearAndSelect);
+    view_->scrollTo(wanted);
+}
+
+// --- Factory ---
+
+std::unique_ptr<QtControlBase> makeQtControl(QtForm& form, const ControlDecl& decl, QWidget* parent) {
+    switch (decl.kind) {
+    case ControlKind::Heading:
+        return std::make_unique<QtHeading>(form, decl, parent);
+    case ControlKind::Button:
+        return std::make_unique<QtButton>(form, decl, parent);
+    case ControlKind::CheckBox:
+        return std::make_unique<QtCheckBox>(form, decl, parent);
+    case ControlKind::TextBox:
+    case ControlKind::MaskedText:
+        return std::make_unique<QtLineBox>(form, decl, parent);
+    case ControlKind::MultiLineText:
+        return std::make_unique<QtMultiLineBox>(form, decl, parent);
+    case ControlKind::DropDownList:
+    case ControlKind::DropDownEdit:
+        return std::make_unique<QtComboBox>(form, decl, parent);
+    case ControlKind::TextList:
+        return std::make_unique<QtListView>(form, decl, parent);
+    case ControlKind::GroupBox:
+        return std::make_unique<QtGroupBox>(form, decl, parent);
+    case ControlKind::Label:
+        break;
+    }
+    return std::make_unique<QtLabel>(form, decl, parent);
+}
+
+} // namespace ardel::ui

@@ -1,0 +1,25 @@
+#include "ui/qt/QtText.h"
+
+#include <QFile>
+#include <QFontDatabase>
+
+namespace ardel::ui {
+
+QString pathToQt(const std::string& path) {
+    return QFile::decodeName(QByteArray(path.data(), static_cast<qsizetype>(path.size())));
+}
+
+std::string pathFromQt(const QString& path) {
+    const QByteArray bytes = QFile::encodeName(path);
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+QFont fixedPitchFont() {
+    static const QString preferred = QStringLiteral("Courier New");
+    if (QFontDatabase::families().contains(preferred)) {
+        return QFont(preferred, 10);
+    }
+    return QFontDatabase::systemFont(QFontDatabase::FixedFont);
+}
+
+} // namespace ardel::ui

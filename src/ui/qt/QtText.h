@@ -1,0 +1,34 @@
+// Conversions between the program's Latin-1 texts and Qt's strings, and the fonts
+// shared by the Qt controls. One byte of a program text is one character on screen.
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+#include <string>
+
+namespace ardel::ui {
+
+inline QString toQt(const std::string& text) {
+    return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+inline std::string fromQt(const QString& text) {
+    const QByteArray bytes = text.toLatin1();
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+// True for the characters a program text can hold.
+inline bool isLatin1(QChar c) {
+    return c.unicode() <= 0xFF;
+}
+
+// File paths are byte strings of the file system, not Latin-1 texts: a folder named
+// with characters outside Latin-1 must survive the round trip through a file dialog.
+QString pathToQt(const std::string& path);
+std::string pathFromQt(const QString& path);
+
+// "Courier New" 10 pt when the system has it, else the system's fixed-pitch font.
+QFont fixedPitchFont();
+
+} // namespace ardel::ui

@@ -1,0 +1,216 @@
+#include "ui/qt/QtToolkit.h"
+
+#include "ui/qt/QtForm.h"
+#include "ui/qt/QtText.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QSettings>
+
+namespace ardel::ui {
+
+namespace {
+const QString organization = QStringLiteral("Tovarin");
+const QString application = QStringLiteral("Ardel");
+const QString settingsGroup = QStringLiteral("5.0");
+
+QMessageBox::Icon qtIcon(Icon icon) {
+    switch (icon) {
+    case Icon::Stop:
+        return QMessageBox::Critical;
+    case Icon::Warning:
+        return QMessageBox::Warning;
+    case Icon::Question:
+        return QMessageBox::Question;
+    case Icon::Information:
+        return QMessageBox::Information;
+    case Icon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+struct ButtonSet {
+    QMessageBox::StandardButtons buttons;
+    QMessageBox::StandardButton first;
+    QMessageBox::StandardButton onClose; // what closing the box or Escape answers
+};
+
+ButtonSet qtButtons(Buttons buttons) {
+    switch (buttons) {
+    case Buttons::OKCancel:
+        return {QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::Ok, QMessageBox::Cancel};
+    case Buttons::YesNo:
+        return {QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes, QMessageBox::No};
+    case Buttons::YesNoCancel:
+        return {QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes, QMessageBox::Cancel};
+    case Buttons::OK:
+        break;
+    }
+    return {QMessageBox::Ok, QMessageBox::Ok, QMessageBox::Ok};
+}
+
+Answer answerOf(QMessageBox::StandardButton button) {
+    switch (button) {
+    case QMessageBox::Cancel:
+        return Answer::Cancel;
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    default:
+        return Answer::OK;
+    }
+}
+} // namespace
+
+std::optional<std::string> QtSettings::value(const std::string& name) const {
+    QSettings store(QSettings::NativeFormat, QSettings::UserScope, organization, application);
+    store.beginGroup(settingsGroup);
+    const QVariant stored = store.value(toQt(name));
+    if (!stored.isValid()) {
+        return std::nullopt;
+    }
+    return fromQt(stored.toString());
+}
+
+bool QtSettings::setValue(const std::string& name, const std::string& value) {
+    QSettings store(QSettings::NativeFormat, QSettings::UserScope, organization, application);
+    if (!store.isWritable()) {
+        return false;
+    }
+    store.beginGroup(settingsGroup);
+    store.setValue(toQt(name), toQt(value));
+    store.endGroup();
+    store.sync();
+    return store.status() == QSettings::NoError;
+}
+
+QtToolkit::QtToolkit(int& argc, char** argv) : app_(std::make_unique<QApplication>(argc, argv)) {
+    QCoreApplication::setOrganizationName(organization);
+    QCoreApplication::setApplicationName(application);
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+QtToolkit::~QtToolkit() = default;
+
+std::unique_ptr<Form> QtToolkit::createForm(const FormDecl& decl) {
+    auto form = std::make_unique<QtForm>(*this, decl);
+    if (decl.mainWindow) {
+        mainWindow_ = form->window();
+    }
+    return form;
+}
+
+QWidget* QtToolkit::ownerOfNextWindow() const {
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        return modal;
+    }
+    if (QWidget* active = QApplication::activeWindow()) {
+        return active;
+    }
+    return mainWindow_;
+}
+
+void QtToolkit::attachDialog(QDialog& dialog) const {
+    if (mainWindow_ && dialog.parentWidget() != mainWindow_) {
+        dialog.setParent(mainWindow_, dialog.windowFlags());
+    }
+}
+
+Answer QtToolkit::messageBox(const std::string& caption, const std::string& text, Icon icon, Buttons buttons) {
+    const ButtonSet set = qtButtons(buttons);
+    QMessageBox box(qtIcon(icon), toQt(caption), toQt(text), set.buttons, ownerOfNextWindow());
+    box.setTextFormat(Qt::PlainText);
+    box.setDefaultButton(set.first);
+    box.setEscapeButton(set.onClose);
+    box.exec();
+    QAbstractButton* clicked = box.clickedButton();
+    return answerOf(clicked ? box.standardButton(clicked) : set.onClose);
+}
+
+QString QtToolkit::qtFilter(const FileFilter& filter) {
+    QStringList patterns;
+    for (const QString& pattern : toQt(filter.pattern).split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const QString trimmed = pattern.trimmed();
+        patterns << (trimmed == QStringLiteral("*.*") ? QStringLiteral("*") : trimmed);
+    }
+    const QString description = filter.description.empty() ? toQt(filter.pattern) : toQt(filter.description);
+    return description + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+}
+
+std::optional<std::string> QtToolkit::fileDialog(const FileDialogRequest& request, bool save) {
+    QFileDialog dialog(ownerOfNextWindow(), toQt(request.title));
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // The program asks its own question before overwriting a file.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+    // The combo shows each description as given; Qt's own pattern list stays hidden.
+    dialog.setOption(QFileDialog::HideNameFilterDetails, true);
+    QStringList filters;
+    for (const FileFilter& filter : request.filters) {
+        filters << qtFilter(filter);
+    }
+    dialog.setNameFilters(filters);
+    if (!request.startPath.empty()) {
+        const QFileInfo start(pathToQt(request.startPath));
+        if (start.isDir()) {
+            dialog.setDirectory(start.absoluteFilePath());
+        } else {
+            dialog.setDirectory(start.absolutePath());
+            dialog.selectFile(start.fileName());
+        }
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return pathFromQt(dialog.selectedFiles().constFirst());
+}
+
+std::optional<std::string> QtToolkit::openFileDialog(const FileDialogRequest& request) {
+    return fileDialog(request, false);
+}
+
+std::optional<std::string> QtToolkit::saveFileDialog(const FileDialogRequest& request) {
+    return fileDialog(request, true);
+}
+
+void QtToolkit::beep() {
+    QApplication::beep();
+}
+
+void QtToolkit::setBusy(bool busy) {
+    if (busy && busy_++ == 0) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    } else if (!busy && busy_ > 0 && --busy_ == 0) {
+        QApplication::restoreOverrideCursor();
+    }
+}
+
+int QtToolkit::run() {
+    if (exitCode_) {
+        return *exitCode_;
+    }
+    running_ = true;
+    const int code = QApplication::exec();
+    running_ = false;
+    return exitCode_.value_or(code);
+}
+
+void QtToolkit::quit(int exitCode) {
+    if (!exitCode_) {
+        exitCode_ = exitCode;
+    }
+    if (running_) {
+        QCoreApplication::exit(*exitCode_);
+    }
+}
+
+void QtToolkit::mainWindowClosed() {
+    quit(0);
+}
+
+} // namespace ardel::ui

@@ -1,0 +1,64 @@
+// The toolkit layer realized with Qt Widgets: it owns the QApplication and builds
+// every form, message box and file dialog of the program. Forms must be destroyed
+// before the toolkit.
+#pragma once
+
+#include "ui/Toolkit.h"
+
+#include <QPointer>
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+class QApplication;
+class QDialog;
+class QWidget;
+
+namespace ardel::ui {
+
+// The per-user settings: string values in group "5.0" of organization "Tovarin",
+// application "Ardel". Values are Latin-1 texts, so any byte string survives.
+class QtSettings : public Settings {
+public:
+    std::optional<std::string> value(const std::string& name) const override;
+    bool setValue(const std::string& name, const std::string& value) override;
+};
+
+class QtToolkit : public Toolkit {
+public:
+    QtToolkit(int& argc, char** argv);
+    ~QtToolkit() override;
+
+    std::unique_ptr<Form> createForm(const FormDecl& decl) override;
+    Answer messageBox(const std::string& caption, const std::string& text, Icon icon, Buttons buttons) override;
+    std::optional<std::string> openFileDialog(const FileDialogRequest& request) override;
+    std::optional<std::string> saveFileDialog(const FileDialogRequest& request) override;
+    Settings& settings() override { return settings_; }
+    void beep() override;
+    void setBusy(bool busy) override;
+    int run() override;
+    void quit(int exitCode) override;
+
+    // A file dialog filter in Qt's form: the description as given, then the
+    // ";"-separated patterns in parentheses ("*.*" being every file).
+    static QString qtFilter(const FileFilter& filter);
+
+    // --- For the forms ---
+    // Makes the main window the owner of a dialog about to run, so that it opens over it.
+    void attachDialog(QDialog& dialog) const;
+    void mainWindowClosed();
+
+private:
+    std::optional<std::string> fileDialog(const FileDialogRequest& request, bool save);
+    QWidget* ownerOfNextWindow() const;
+
+    std::unique_ptr<QApplication> app_;
+    QtSettings settings_;
+    QPointer<QWidget> mainWindow_;
+    int busy_ = 0;
+    bool running_ = false;
+    std::optional<int> exitCode_;
+};
+
+} // namespace ardel::ui
