@@ -108,6 +108,8 @@ private:
 
     void checkSessions();
     void checkSession(std::string_view packed);
+    void attachId(int station, std::string_view packed);
+    void warn(const char* format, std::string_view packed);
     void reportDuplicate(const char* format, std::string_view key);
     void stop(const char* format);
     void showHeader();
@@ -339,35 +341,47 @@ void Reading::checkSessions() {
     }
 }
 
-// The first session that names a 4-character ID gives it to a station that has none;
-// a different ID is reported. Then the session's references are checked.
+// The session's *25* fields, as the warnings quote them.
+std::string partOf(std::string_view packed) {
+    return std::string(view(packed, 0, packed_session::kPartWidth));
+}
+
 void Reading::checkSession(std::string_view packed) {
     using namespace packed_session;
-    const std::string part = std::string(view(packed, 0, kPartWidth));
-    const std::string ssn = fit(view(packed, kSsn, kSsnWidth), kSsnWidth);
-    TextStore& stations = project_.lb_Stations;
-    const int station = stations.find(ssn);
+    const int station = project_.lb_Stations.find(fit(view(packed, kSsn, kSsnWidth), kSsnWidth));
     if (station >= 0) {
-        const std::string& line = stations.at(station);
-        const std::string stationId = fit(view(line, station_line::kId, station_line::kIdWidth), kIdWidth);
-        const std::string sessionId = fit(view(packed, kId, kIdWidth), kIdWidth);
-        if (stationId == kBlankId && sessionId != kBlankId) {
-            stations.replace(station, slice(line, 0, station_line::kId) + sessionId +
-                                          slice(line, station_line::kId + station_line::kIdWidth));
-        } else if (stationId != sessionId) {
-            toolkit_.messageBox(messages::kCaptionWarning, ui::format(messages::kIdDisagrees, part.c_str()),
-                                ui::Icon::Warning, ui::Buttons::OK);
-        }
-    } else if (!warning_.isSuppressed()) {
-        warning_.show(messages::kNoStation, part.c_str());
+        attachId(station, packed);
+    } else {
+        warn(messages::kNoStation, packed);
     }
-    if (project_.lb_Instruments.find(fit(view(packed, kJsin, kEquipmentWidth), kJsinWidth)) < 0 &&
-        !warning_.isSuppressed()) {
-        warning_.show(messages::kNoInstrument, part.c_str());
+    if (project_.lb_Instruments.find(fit(view(packed, kJsin, kEquipmentWidth), kJsinWidth)) < 0) {
+        warn(messages::kNoInstrument, packed);
     }
-    if (project_.lb_Antennas.find(fit(view(packed, kJsan, kEquipmentWidth), kJsanWidth)) < 0 &&
-        !warning_.isSuppressed()) {
-        warning_.show(messages::kNoAntenna, part.c_str());
+    if (project_.lb_Antennas.find(fit(view(packed, kJsan, kEquipmentWidth), kJsanWidth)) < 0) {
+        warn(messages::kNoAntenna, packed);
+    }
+}
+
+// The first session that names a 4-character ID gives it to a station that has none;
+// an ID the station has already (from the SERFIL or an earlier session) stays.
+void Reading::attachId(int station, std::string_view packed) {
+    using namespace station_line;
+    TextStore& stations = project_.lb_Stations;
+    const std::string& line = stations.at(station);
+    const std::string stationId = fit(view(line, kId, kIdWidth), kIdWidth);
+    const std::string sessionId = fit(view(packed, packed_session::kId, kIdWidth), kIdWidth);
+    if (stationId == kBlankId && sessionId != kBlankId) {
+        stations.replace(station, slice(line, 0, kId) + sessionId + slice(line, kId + kIdWidth));
+    } else if (stationId != sessionId) {
+        toolkit_.messageBox(messages::kCaptionWarning, ui::format(messages::kIdDisagrees, partOf(packed).c_str()),
+                            ui::Icon::Warning, ui::Buttons::OK);
+    }
+}
+
+// Through the one shared prompt; once the user has silenced it, it counts as shown.
+void Reading::warn(const char* format, std::string_view packed) {
+    if (!warning_.isSuppressed()) {
+        warning_.show(format, partOf(packed).c_str());
     }
 }
 

@@ -5,10 +5,6 @@
 
 namespace ardel {
 
-namespace {
-constexpr std::size_t kBufferSize = std::size_t{1} << 20;
-} // namespace
-
 bool InputLines::open(const std::string& path) {
     file_.reset(std::fopen(path.c_str(), "rb"));
     buffer_.resize(kBufferSize);

@@ -1,0 +1,100 @@
+// The reader's line input: line ends, over-long lines, binary bytes, buffer boundaries.
+#include "bfile/ReadInput.h"
+#include "model/Lines.h"
+#include "support/HeadlessTest.h"
+
+#include <gtest/gtest.h>
+
+namespace ardel {
+namespace {
+
+using testing::TempDir;
+
+std::vector<std::string> linesOf(const std::string& bytes) {
+    TempDir dir;
+    const std::string path = dir.path("lines.bfl");
+    testing::writeFile(path, bytes);
+    InputLines input;
+    EXPECT_TRUE(input.open(path));
+    std::vector<std::string> lines;
+    while (input.next()) {
+        EXPECT_EQ(input.line().size(), InputLines::kWidth);
+        lines.emplace_back(input.line());
+    }
+    EXPECT_FALSE(input.failed());
+    return lines;
+}
+
+std::vector<std::string> padded(std::initializer_list<std::string> lines) {
+    std::vector<std::string> out;
+    for (const std::string& line : lines) {
+        out.push_back(fit(line, InputLines::kWidth));
+    }
+    return out;
+}
+
+TEST(ReaderInput, SplitsLinesAtLineFeedsAndMakesEachEightyColumns) {
+    const std::string eighty(80, 'x');
+    const std::string nul("A\0B", 3);
+    struct Case {
+        const char* what;
+        std::string bytes;
+        std::vector<std::string> lines;
+    };
+    const Case cases[] = {
+        {"CR LF", "AB\r\nCD\r\n", padded({"AB", "CD"})},
+        {"LF", "AB\nCD\n", padded({"AB", "CD"})},
+        {"no final line break", "AB\r\nCD", padded({"AB", "CD"})},
+        {"a CR ending the file", "AB\r\nCD\r", padded({"AB", "CD"})},
+        {"a CR inside a line is a column", "A\rB\n", padded({"A\rB"})},
+        {"empty file", "", {}},
+        {"empty lines", "\n\r\n", padded({"", ""})},
+        {"exactly 80", eighty + "\r\nB\r\n", padded({eighty, "B"})},
+        {"81 with CR", eighty + "y\r\nB\r\n", padded({eighty, "B"})},
+        {"over-long: rest skipped", eighty + std::string(300, 'z') + "\r\nB", padded({eighty, "B"})},
+        {"over-long last line", "A\n" + eighty + "zz", padded({"A", eighty})},
+        {"79 then CR", std::string(79, 'w') + "\r\n", padded({std::string(79, 'w')})},
+        {"NUL bytes are columns", nul + std::string("\n\0\n", 3), padded({nul, std::string(1, '\0')})},
+        {"high bytes", "\xE9\xFF\r\n", padded({"\xE9\xFF"})},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(linesOf(c.bytes), c.lines) << c.what;
+    }
+}
+
+// A line ending just at, or across, the end of the read buffer is read as any other.
+TEST(ReaderInput, ReadsLinesAcrossTheBufferBoundary) {
+    const std::string filler = std::string(80, 'f') + "\r\n";
+    const std::size_t fillerLines = InputLines::kBufferSize / filler.size();
+    const std::size_t room = InputLines::kBufferSize - fillerLines * filler.size();
+    ASSERT_GT(room, 1u);
+    std::string body;
+    for (std::size_t i = 0; i < fillerLines; ++i) {
+        body += filler;
+    }
+    // The CR is the buffer's last byte, its LF the next buffer's first.
+    const std::string split = std::string(room - 1, 's');
+    const std::vector<std::string> lines = linesOf(body + split + "\r\n" + "NEXT\r\n");
+    ASSERT_EQ(lines.size(), fillerLines + 2);
+    EXPECT_EQ(lines[fillerLines], fit(split, 80));
+    EXPECT_EQ(lines[fillerLines + 1], fit("NEXT", 80));
+
+    // A line longer than the buffer keeps its first 80 columns.
+    const std::string huge = "H" + std::string(InputLines::kBufferSize * 2, 'h');
+    EXPECT_EQ(linesOf(huge + "\nEND"), padded({huge.substr(0, 80), "END"}));
+}
+
+TEST(ReaderInput, AFolderCannotBeReadAndAMissingFileNotOpened) {
+    TempDir dir;
+    InputLines folder;
+    if (folder.open(dir.path(""))) {
+        EXPECT_FALSE(folder.next());
+        EXPECT_TRUE(folder.failed());
+    }
+    InputLines missing;
+    EXPECT_FALSE(missing.open(dir.path("none.bfl")));
+    EXPECT_FALSE(missing.next());
+}
+
+} // namespace
+} // namespace ardel
