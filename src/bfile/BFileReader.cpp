@@ -163,15 +163,15 @@ ReadOutcome Reading::run(InputLines& input) {
     return completed ? ReadOutcome::Completed : ReadOutcome::Stopped;
 }
 
-// Tests the current line's code in a fixed order. A session leaves the line that ends it
-// current; that line is tested only for the codes from "70" on. False when the read
-// stops: an error shown, or the file could not be read on.
+// Reads the record of the current line. A session leaves the line that ends it current,
+// and that line is read as any other, so that no record is lost for following a session.
+// False when the read stops: an error shown, or the file could not be read on.
 bool Reading::readRecord() {
-    if (!merging_) {
-        readHeaderRecord();
-    }
     if (code() == "25" && !readSessions()) {
         return false;
+    }
+    if (!merging_) {
+        readHeaderRecord();
     }
     if (code() == "70") {
         readInstrument();

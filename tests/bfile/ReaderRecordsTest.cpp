@@ -123,8 +123,8 @@ TEST_F(ReaderRecords, SessionsTakeTheCommentsAndOccupationsThatFollowTheirStar25
                   record("70", "001 DIRECTLY AFTER A SESSION"),
                   record("25", second),
                   record("25", lone),
-                  record("10", "A TITLE ENDING A SESSION"), // the line ending a session is not taken as *10*
-                  record("10", "THE TITLE"),
+                  record("10", "THE TITLE"), // the line ending a session is read as any other
+                  record("13", "DATUM"),
                   record("25", last),
                   record("27", "0010" + occupation("2402020202")),
               }),
@@ -138,6 +138,7 @@ TEST_F(ReaderRecords, SessionsTakeTheCommentsAndOccupationsThatFollowTheirStar25
                                             occupation("2402020202")}));
     EXPECT_EQ(project.lb_Instruments.lines(), std::vector<std::string>{fit("001 DIRECTLY AFTER A SESSION", 70)});
     EXPECT_EQ(project.header.ProjectTitle, fit("THE TITLE", 70));
+    EXPECT_EQ(project.header.DatumName, fit("DATUM", 24));
 }
 
 TEST_F(ReaderRecords, TheConversionTableHasItsSeventySixRowsInOrder) {
