@@ -4,9 +4,17 @@ namespace ardel::ui {
 
 namespace {
 void wrapParagraph(std::string_view paragraph, std::size_t columns, std::vector<std::string>& lines) {
-    while (paragraph.size() > columns) {
+    // The blanks that open a paragraph stick to its first word: no wrap falls among
+    // them, and when they fill the line they stand on it alone.
+    std::size_t firstWord = paragraph.find_first_not_of(' ');
+    if (paragraph.size() > columns && firstWord != std::string_view::npos && firstWord >= columns) {
+        lines.emplace_back(paragraph.substr(0, firstWord));
+        paragraph.remove_prefix(firstWord);
+        firstWord = 0;
+    }
+    while (paragraph.size() > columns && firstWord != std::string_view::npos) {
         std::size_t cut = paragraph.find_last_of(' ', columns);
-        if (cut == std::string_view::npos || cut == 0) {
+        if (cut == std::string_view::npos || cut < firstWord) {
             cut = columns;
         } else {
             cut = paragraph.find_first_not_of(' ', cut);
@@ -16,6 +24,7 @@ void wrapParagraph(std::string_view paragraph, std::size_t columns, std::vector<
         }
         lines.emplace_back(paragraph.substr(0, cut));
         paragraph.remove_prefix(cut);
+        firstWord = 0;
     }
     lines.emplace_back(paragraph);
 }

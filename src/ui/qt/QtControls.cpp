@@ -16,6 +16,7 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QTextBlock>
+#include <QTextEdit>
 #include <QTextLayout>
 
 #include <algorithm>
@@ -52,6 +53,21 @@ QString qtInputMask(const Mask& mask, bool digitsOnly) {
         }
     }
     return out + QStringLiteral("; ");
+}
+
+// Wraps words at `columns` characters of the box's fixed-pitch font, the way
+// ui::wrapLines does. Qt's column mode cannot break a word longer than a line, so
+// the box wraps at the pixel width of that many characters instead, with half a
+// character to spare.
+void wrapAtColumns(QTextEdit& box, int columns) {
+    const QFontMetricsF metrics(box.font());
+    const qreal margins = 2 * box.document()->documentMargin();
+    const qreal width = metrics.horizontalAdvance(QString(columns, QLatin1Char('X'))) + margins +
+                        metrics.horizontalAdvance(QLatin1Char('X')) / 2;
+    box.setLineWrapMode(QTextEdit::FixedPixelWidth);
+    box.setLineWrapColumnOrWidth(static_cast<int>(width));
+    box.setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    box.setMinimumWidth(static_cast<int>(width) + 2 * box.frameWidth() + box.verticalScrollBar()->sizeHint().width());
 }
 
 InputRules rulesOf(const ControlDecl& decl) {
@@ -268,12 +284,7 @@ QtMultiLineBox::QtMultiLineBox(QtForm& form, const ControlDecl& decl, QWidget* p
         box_->setFont(fixedPitchFont());
     }
     if (decl.wrapColumns > 0) {
-        box_->setLineWrapMode(QTextEdit::FixedColumnWidth);
-        box_->setLineWrapColumnOrWidth(decl.wrapColumns);
-        box_->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-        const int frame = 2 * (box_->frameWidth() + static_cast<int>(box_->document()->documentMargin()));
-        box_->setMinimumWidth(box_->fontMetrics().horizontalAdvance(QString(decl.wrapColumns + 1, QLatin1Char('X'))) +
-                              frame + box_->verticalScrollBar()->sizeHint().width());
+        wrapAtColumns(*box_, decl.wrapColumns);
     }
     if (decl.visibleLines > 0) {
         box_->setFixedHeight(box_->fontMetrics().lineSpacing() * decl.visibleLines + 2 * box_->frameWidth() +
@@ -366,37 +377,44 @@ QtComboBox::QtComboBox(QtForm& form, const ControlDecl& decl, QWidget* parent)
     QObject::connect(combo_, &QComboBox::currentIndexChanged, combo_, [this] { fire(events.selectionChanged); });
 }
 
-void QtComboBox::changeQuietly(const std::function<void()>& change) {
+void QtComboBox::changeQuietly(const std::function<void()>& change, bool keepEditText) {
     const QSignalBlocker quiet(combo_);
     const QString editText = editable() ? combo_->lineEdit()->text() : QString();
     if (validator_) {
         validator_->setActive(false);
     }
     change();
+    if (editable() && keepEditText && combo_->lineEdit()->text() != editText) {
+        combo_->lineEdit()->setText(editText);
+    }
     if (validator_) {
         validator_->setActive(true);
-    }
-    if (editable() && combo_->currentIndex() < 0) {
-        combo_->lineEdit()->setText(editText);
     }
 }
 
 void QtComboBox::addItem(const std::string& text) {
     // Qt selects the first item put into an empty list; this list selects nothing by itself.
-    changeQuietly([&] {
-        const int selected = combo_->currentIndex();
-        combo_->addItem(toQt(text));
-        combo_->setCurrentIndex(selected);
-    });
+    changeQuietly(
+        [&] {
+            const bool noSelection = combo_->currentIndex() < 0;
+            combo_->addItem(toQt(text));
+            if (noSelection) {
+                combo_->setCurrentIndex(-1);
+            }
+        },
+        true);
 }
 
 void QtComboBox::clear() {
     const bool hadSelection = combo_->currentIndex() >= 0;
-    changeQuietly([&] { combo_->clear(); });
-    if (editable()) {
-        const QSignalBlocker quiet(combo_);
-        combo_->lineEdit()->clear();
-    }
+    changeQuietly(
+        [&] {
+            combo_->clear();
+            if (editable()) {
+                combo_->lineEdit()->clear();
+            }
+        },
+        false);
     if (hadSelection) {
         fire(events.selectionChanged);
     }
@@ -419,7 +437,7 @@ void QtComboBox::setSelectedIndex(int index) {
         index = -1;
     }
     const int previous = combo_->currentIndex();
-    changeQuietly([&] { combo_->setCurrentIndex(index); });
+    changeQuietly([&] { combo_->setCurrentIndex(index); }, index < 0);
     if (index != previous) {
         fire(events.selectionChanged);
     }

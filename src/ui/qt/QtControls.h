@@ -182,7 +182,9 @@ public:
 
 private:
     bool editable() const { return decl_.kind == ControlKind::DropDownEdit; }
-    void changeQuietly(const std::function<void()>& change);
+    // A change made by the program: no signal reaches the logic, and the edit text
+    // stays unless `keepEditText` is false.
+    void changeQuietly(const std::function<void()>& change, bool keepEditText);
 
     QComboBox* combo_;
     InputValidator* validator_ = nullptr;

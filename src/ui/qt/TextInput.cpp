@@ -23,7 +23,7 @@ int programLength(const QString& shown) {
 } // namespace
 
 bool InputRules::admits(QChar c) const {
-    if (!isLatin1(c)) {
+    if (!isLatin1(c) || !c.isPrint()) {
         return false;
     }
     return !digitsOnly || (c >= QLatin1Char('0') && c <= QLatin1Char('9'));

@@ -1,4 +1,4 @@
-// What a text box admits from the user, typed or pasted: Latin-1 characters only,
+// What a text box admits from the user, typed or pasted: printable Latin-1 characters,
 // digits only for a digits-only box, at most `limit` characters, letters turned to
 // capitals for an upper-case box. Text set by the program is taken as it is.
 #pragma once
