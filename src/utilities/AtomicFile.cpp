@@ -126,6 +126,14 @@ void syncFolder(const std::string& folder) {
     }
 }
 
+// A hidden name beside the target for mkstemp: ".name.XXXXXX".
+std::string temporaryTemplate(const std::string& folder, const std::string& name) {
+    std::string hidden = ".";
+    hidden += name;
+    hidden += ".XXXXXX";
+    return (std::filesystem::path(folder) / hidden).string();
+}
+
 bool writeTemporary(int fd, mode_t mode, const std::function<bool(std::ostream&)>& write) {
     CheckedFileBuffer buffer(fd, writeFaults().failAfterBytes);
     std::ostream out(&buffer);
@@ -148,7 +156,7 @@ bool saveAtomically(const std::string& path, const std::function<bool(std::ostre
         return false;
     }
 
-    std::string temporary = (std::filesystem::path(folder) / ("." + target.filename().string() + ".XXXXXX")).string();
+    std::string temporary = temporaryTemplate(folder, target.filename().string());
     const int fd = ::mkstemp(temporary.data());
     if (fd < 0) {
         return false;

@@ -1,0 +1,178 @@
+// Times writing and reading a B-file near the record limit against a plain
+// line-by-line copy of the same file, measured in the same run. Prints the best of
+// several repetitions of each and their ratios to the copy.
+#include "app/Console.h"
+#include "bfile/BFileReader.h"
+#include "bfile/BFileWriter.h"
+#include "ui/Text.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include <unistd.h>
+
+namespace {
+
+using namespace ardel;
+
+// The size of the generated project: about 92,000 records.
+constexpr int kStations = 6000;
+constexpr int kSessionsPerStation = 3;
+constexpr int kInstruments = 600;
+constexpr int kAntennas = 600;
+constexpr int kRepetitions = 9;
+constexpr double kReadTarget = 5.0;
+constexpr double kWriteTarget = 3.0;
+
+std::string body(const std::string& start) {
+    return fit(start, 70);
+}
+
+std::string stationId(int station) {
+    return ui::format("S%03d", station % 1000);
+}
+
+void addSession(Project& project, int station, int index) {
+    SessionWorkArea session;
+    session.part25 = ui::format("%04d24%03d0%s%s%03d05%03d", station, (station * kSessionsPerStation + index) % 366,
+                                stationId(station).c_str(), "JKL", (station + index) % kInstruments + 1,
+                                (station * 7 + index) % kAntennas + 1);
+    session.commentCount = 1 + (station + index) % 2;
+    for (int line = 0; line < session.commentCount; ++line) {
+        session.comments +=
+            (line ? "\r\n" : "") + body(ui::format("COMMENT %d OF SESSION %d AT %04d", line, index, station));
+    }
+    session.occupationCount = 2;
+    for (int occupation = 0; occupation < session.occupationCount; ++occupation) {
+        session.occupations +=
+            fit(ui::format("2406%02d%02d3001523 215C 163C520101325MB00000", 10 + index % 18, 10 + occupation), 41);
+    }
+    const std::string packed = packSession(session);
+    project.lb_Sessions.append(buildSessionLine(unpackSession(packed), packed));
+}
+
+void generate(Project& project) {
+    project.header.JobCode = "AB";
+    project.header.SubmittingAgencyAbbreviation = "TOVGEO";
+    project.header.ProjectTitle = "BENCHMARK PROJECT\r\nNEAR THE RECORD LIMIT";
+    for (int station = 1; station <= kStations; ++station) {
+        for (int index = 0; index < kSessionsPerStation; ++index) {
+            addSession(project, station, index);
+        }
+    }
+    for (int jsin = 1; jsin <= kInstruments; ++jsin) {
+        project.lb_Instruments.append(
+            body(ui::format("%03dGPS      ORBITAL INSTRUMENTSURVEYOR GNSS RECEIVERSG-10   %d", jsin, jsin)));
+    }
+    for (int jsan = 1; jsan <= kAntennas; ++jsan) {
+        project.lb_Antennas.append(body(ui::format("%03d   TRM22020.00+GP              %d", jsan, jsan)));
+    }
+    for (int station = 1; station <= kStations; ++station) {
+        const std::string stationBody =
+            body(ui::format("%04dSTATION %-22d47423112345N122201567890W       WAA1", station, station));
+        project.lb_Stations.append(buildStationLine(stationBody, stationId(station)));
+        if (station % 2 == 0) {
+            project.lb_86.append(body(ui::format("%04d    42153L21N88                  -1234GA0G", station)));
+        }
+    }
+}
+
+double seconds(const std::function<void()>& run) {
+    const auto start = std::chrono::steady_clock::now();
+    run();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// The best time of each task; the tasks take turns, so that a busy machine slows all alike.
+std::vector<double> bestSeconds(const std::vector<std::function<void()>>& tasks) {
+    std::vector<double> best(tasks.size(), 1e30);
+    for (int i = 0; i < kRepetitions; ++i) {
+        for (std::size_t task = 0; task < tasks.size(); ++task) {
+            best[task] = std::min(best[task], seconds(tasks[task]));
+        }
+    }
+    return best;
+}
+
+void plainCopy(const std::string& from, const std::string& to) {
+    std::ifstream in(from, std::ios::binary);
+    std::ofstream out(to, std::ios::binary | std::ios::trunc);
+    std::string line;
+    while (std::getline(in, line)) {
+        out.write(line.data(), static_cast<std::streamsize>(line.size()));
+        out.put('\n');
+    }
+}
+
+void writeProject(const Project& project, const std::string& path) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (!writeBFile(project, out)) {
+        std::cerr << "the project could not be written\n";
+        std::exit(1);
+    }
+}
+
+void readProject(const std::string& path, Project& project) {
+    std::ostream nowhere(nullptr);
+    ConsoleToolkit console(nowhere);
+    ConsoleWarning warning(console);
+    warning.setSuppressed(true);
+    loadConversionTable(project.lb_J2M);
+    project.fileName = path;
+    if (readBFile(project, console, warning, false) != ReadOutcome::Completed || console.printedAny()) {
+        std::cerr << "the generated file did not read cleanly\n";
+        std::exit(1);
+    }
+}
+
+void report(const char* what, double seconds, double copy, double target) {
+    std::printf("%-6s %8.1f ms  %5.2fx the copy  (target %.0fx: %s)\n", what, seconds * 1e3, seconds / copy, target,
+                seconds / copy <= target ? "met" : "MISSED");
+}
+
+} // namespace
+
+int main() {
+    Project project;
+    generate(project);
+    const std::filesystem::path folder = std::filesystem::temp_directory_path();
+    const std::string file = (folder / ("ardel-bench-" + std::to_string(::getpid()) + ".bfl")).string();
+    const std::string copy = file + ".copy";
+
+    writeProject(project, file);
+    const std::vector<double> best = bestSeconds({
+        [&] { plainCopy(file, copy); },
+        [&] { writeProject(project, file); },
+        [&] {
+            Project read;
+            readProject(file, read);
+        },
+    });
+    const double copySeconds = best[0], writeSeconds = best[1], readSeconds = best[2];
+
+    Project check;
+    readProject(file, check);
+    const bool same = check.lb_Sessions.lines() == project.lb_Sessions.lines() &&
+                      check.lb_Stations.lines() == project.lb_Stations.lines() &&
+                      check.lb_86.lines() == project.lb_86.lines();
+
+    std::printf("%ld records, %ju bytes, best of %d runs\n", countRecords(project),
+                static_cast<std::uintmax_t>(std::filesystem::file_size(file)), kRepetitions);
+    std::printf("copy   %8.1f ms  (std::getline + write)\n", copySeconds * 1e3);
+    report("write", writeSeconds, copySeconds, kWriteTarget);
+    report("read", readSeconds, copySeconds, kReadTarget);
+    std::filesystem::remove(file);
+    std::filesystem::remove(copy);
+    if (!same) {
+        std::cerr << "the project read back differs from the one written\n";
+        return 1;
+    }
+    return 0;
+}
