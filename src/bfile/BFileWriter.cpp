@@ -140,6 +140,15 @@ void appendField(std::string& out, std::string_view text, std::size_t width) {
     out.append(width - kept, ' ');
 }
 
+// "%06d" for the numbers a B-file holds (up to kLastSequenceNumber).
+void appendSequence(std::string& out, long number) {
+    char digits[kSequenceWidth];
+    for (std::size_t column = kSequenceWidth; column-- > 0; number /= 10) {
+        digits[column] = static_cast<char>('0' + number % 10);
+    }
+    out.append(digits, kSequenceWidth);
+}
+
 // Writes "NNNNNN*CC*" + the fields in 70 columns + CR LF; the number has six digits.
 class RecordPrinter {
 public:
@@ -147,10 +156,8 @@ public:
 
     void operator()(std::string_view code, Fields fields) {
         sequence_ += kSequenceStep;
-        record_.assign(kSequenceWidth, '0');
-        for (long rest = sequence_, column = kSequenceWidth - 1; rest > 0 && column >= 0; rest /= 10, --column) {
-            record_[static_cast<std::size_t>(column)] = static_cast<char>('0' + rest % 10);
-        }
+        record_.clear();
+        appendSequence(record_, sequence_);
         record_ += '*';
         appendField(record_, code, kCodeWidth);
         record_ += '*';

@@ -126,13 +126,36 @@ void syncFolder(const std::string& folder) {
     }
 }
 
-// A hidden name beside the target for mkstemp: ".name.XXXXXX".
-std::string temporaryTemplate(const std::string& folder, const std::string& name) {
-    std::string hidden = ".";
-    hidden += name;
-    hidden += ".XXXXXX";
-    return (std::filesystem::path(folder) / hidden).string();
-}
+// A new file with a unique hidden name beside the target (".name.XXXXXX"). It is
+// removed again, whatever happens, unless release() says it has been renamed into place.
+class TemporaryFile {
+public:
+    TemporaryFile(const std::string& folder, const std::string& name)
+        : path_((std::filesystem::path(folder) / ("." + name)).string() + ".XXXXXX"), fd_(::mkstemp(path_.data())) {}
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+    ~TemporaryFile() {
+        close();
+        if (owned_) {
+            ::unlink(path_.c_str());
+        }
+    }
+
+    bool isOpen() const { return fd_ >= 0; }
+    int fd() const { return fd_; }
+    const std::string& path() const { return path_; }
+    bool close() {
+        const bool closed = fd_ < 0 || ::close(fd_) == 0;
+        fd_ = -1;
+        return closed;
+    }
+    void release() { owned_ = false; }
+
+private:
+    std::string path_;
+    int fd_;
+    bool owned_ = fd_ >= 0;
+};
 
 bool writeTemporary(int fd, mode_t mode, const std::function<bool(std::ostream&)>& write) {
     CheckedFileBuffer buffer(fd, writeFaults().failAfterBytes);
@@ -155,18 +178,12 @@ bool saveAtomically(const std::string& path, const std::function<bool(std::ostre
     if (target.filename().empty() || !mode || !folderWritable(folder)) {
         return false;
     }
-
-    std::string temporary = temporaryTemplate(folder, target.filename().string());
-    const int fd = ::mkstemp(temporary.data());
-    if (fd < 0) {
+    TemporaryFile temporary(folder, target.filename().string());
+    if (!temporary.isOpen() || !writeTemporary(temporary.fd(), *mode, write) || !temporary.close() ||
+        writeFaults().failRename || ::rename(temporary.path().c_str(), target.c_str()) != 0) {
         return false;
     }
-    const bool written = writeTemporary(fd, *mode, write);
-    const bool closed = ::close(fd) == 0;
-    if (!written || !closed || writeFaults().failRename || ::rename(temporary.c_str(), target.c_str()) != 0) {
-        ::unlink(temporary.c_str());
-        return false;
-    }
+    temporary.release();
     syncFolder(folder);
     return true;
 }

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <stdexcept>
 #include <sys/stat.h>
 
 namespace ardel {
@@ -88,6 +89,11 @@ TEST_F(AtomicFile, FailuresLeaveThePreviousFileByteForByte) {
         out << "partial";
         return false;
     });
+
+    EXPECT_THROW(saveAtomically(target, [](std::ostream&) -> bool { throw std::runtime_error("out of memory"); }),
+                 std::runtime_error);
+    EXPECT_EQ(readFile(target), kOld);
+    EXPECT_EQ(filesIn(dir.path("")), std::vector<std::string>{"out.bfl"});
 }
 
 TEST_F(AtomicFile, RefusesMissingFoldersAndReadOnlyFilesAndFolders) {
