@@ -11,11 +11,15 @@ enum class ReadOutcome {
     Completed,   // read to its end (warnings may have been shown)
     FileMissing, // "The Input File Does Not Exist" was shown
     Stopped,     // an error stopped the read after its message; what was read before it stays
+                 // (also when the file exists but cannot be read: "The Input File Cannot Be Read")
 };
 
 // Reads the file named by project.fileName. The caller prepares the stores (Open clears
 // them first) and sets the title afterwards. Records "InputFile" in the settings first.
 // Message boxes go through `toolkit`; the session reference warnings through `warning`.
+// The *71* notice follows any read that converted one, even one stopped by an error;
+// the new-header flag is cleared after a complete read and whenever the header was taken
+// from the file.
 ReadOutcome readBFile(Project& project, ui::Toolkit& toolkit, Form_Warning& warning, bool merging);
 
 // Fills lb_J2M with the 76 rows of the antenna code conversion table.
