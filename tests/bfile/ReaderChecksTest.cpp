@@ -66,22 +66,6 @@ TEST_F(ReaderChecks, OnePromptWarnsOfMissingReferencesUntilTickedForTheRestOfThe
     EXPECT_EQ(read(file), ReadOutcome::Completed);
 }
 
-TEST_F(ReaderChecks, TenSessionsOfAMissingStationWarnTenTimesOrOnceWhenTickedAtTheFirst) {
-    for (const bool tick : {false, true}) {
-        SCOPED_TRACE(tick ? "ticked" : "never ticked");
-        warning.setSuppressed(false);
-        clearProject();
-        std::vector<std::string> file = {kHeaderLine, record("70", "001"), record("72", "001")};
-        for (int i = 0; i < 10; ++i) {
-            file.push_back(session(part25("0042", "    ")));
-        }
-        for (int shown = 0; shown < (tick ? 1 : 10); ++shown) {
-            expectPrompt(noStationText(part25("0042", "    ")), tick);
-        }
-        EXPECT_EQ(read(file), ReadOutcome::Completed);
-    }
-}
-
 TEST_F(ReaderChecks, MergingChecksTheSessionsInMemoryAndTheMergedOnes) {
     const std::string kept = part25("0007", "ABCD");
     const std::string noAntenna = part25("0007", "ABCD", "001", "005");

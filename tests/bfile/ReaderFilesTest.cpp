@@ -54,21 +54,5 @@ TEST(ReaderFiles, EachSampleReadsAsExpected) {
     }
 }
 
-TEST(ReaderFiles, LineEndsMakeNoDifference) {
-    ui::HeadlessToolkit toolkit;
-    Form_Warning warning(toolkit);
-    Project crlf, lf;
-    for (auto [project, file] : {std::pair{&crlf, "complete.bfl"}, std::pair{&lf, "lf-no-final-break.bfl"}}) {
-        project->fileName = std::string(ARDEL_TEST_DATA) + "/reader/" + file;
-        EXPECT_EQ(readBFile(*project, toolkit, warning, false), ReadOutcome::Completed);
-    }
-    EXPECT_EQ(lf.header, crlf.header);
-    EXPECT_EQ(lf.lb_Sessions.lines(), crlf.lb_Sessions.lines());
-    EXPECT_EQ(lf.lb_Stations.lines(), crlf.lb_Stations.lines());
-    EXPECT_EQ(lf.lb_86.lines(), crlf.lb_86.lines());
-    EXPECT_EQ(lf.lb_90.lines(), crlf.lb_90.lines());
-    EXPECT_EQ(crlf.lb_Stations.at(1).substr(38, 4), "WXYZ");
-}
-
 } // namespace
 } // namespace ardel

@@ -84,17 +84,5 @@ TEST(ReaderInput, ReadsLinesAcrossTheBufferBoundary) {
     EXPECT_EQ(linesOf(huge + "\nEND"), padded({huge.substr(0, 80), "END"}));
 }
 
-TEST(ReaderInput, AFolderCannotBeReadAndAMissingFileNotOpened) {
-    TempDir dir;
-    InputLines folder;
-    if (folder.open(dir.path(""))) {
-        EXPECT_FALSE(folder.next());
-        EXPECT_TRUE(folder.failed());
-    }
-    InputLines missing;
-    EXPECT_FALSE(missing.open(dir.path("none.bfl")));
-    EXPECT_FALSE(missing.next());
-}
-
 } // namespace
 } // namespace ardel
