@@ -51,7 +51,14 @@ std::string bigFile() {
 }
 
 // Timings compare only in an optimized build without sanitizers.
-#if defined(__OPTIMIZE__) && !defined(__SANITIZE_ADDRESS__)
+#if defined(__SANITIZE_ADDRESS__)
+#define ARDEL_SANITIZED
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define ARDEL_SANITIZED
+#endif
+#endif
+#if defined(__OPTIMIZE__) && !defined(ARDEL_SANITIZED)
 constexpr bool kTimingsCompare = true;
 #else
 constexpr bool kTimingsCompare = false;
