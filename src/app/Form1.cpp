@@ -2,6 +2,8 @@
 
 #include "app/MainMenu.h"
 #include "bfile/BFileReader.h"
+#include "utilities/Defaults.h"
+#include "utilities/Serfil.h"
 
 namespace ardel {
 
@@ -68,8 +70,9 @@ const ui::FormDecl& form1Decl() {
 
 Form1::Form1(ui::Toolkit& toolkit)
     : toolkit_(toolkit), form_(toolkit.createForm(form1Decl())), warning_(toolkit), warningYesNo_(toolkit),
-      aboutBox_(toolkit), commands_(toolkit, project_, warning_, warningYesNo_) {
+      aboutBox_(toolkit), headerEditor_(toolkit), commands_(toolkit, project_, warning_, warningYesNo_) {
     loadConversionTable(project_.lb_J2M);
+    loadBuiltInDefaults(project_.lb_Defaults);
     project_.newHeader = true;
     warning_.setSuppressed(false);
     warningYesNo_.setSuppressed(false);
@@ -101,6 +104,12 @@ void Form1::bindMenus() {
         {menu::kSave, [this] { commands_.save(); }},
         {menu::kSaveAs, [this] { commands_.saveAs(); }},
         {menu::kExit, [this] { exitProgram(); }},
+        {menu::kHeaderInfo, [this] { editHeader(); }},
+        {menu::kSerfilExplain, [this] { explainSerfil(toolkit_); }},
+        {menu::kSerfilImport, [this] { importSerfil(toolkit_, project_, serfilPath_); }},
+        {menu::kSerfilExport, [this] { exportSerfil(toolkit_, project_, serfilPath_); }},
+        {menu::kDefaultsExplain, [this] { explainDefaults(toolkit_); }},
+        {menu::kDefaultsImport, [this] { importDefaultsFile(toolkit_, project_.lb_Defaults); }},
         {menu::kAbout, [this] { aboutBox_.run(); }},
         {menu::kDisclaimer, [this] { showDisclaimer(toolkit_); }},
     };
@@ -120,6 +129,15 @@ void Form1::bindMenus() {
 void Form1::showHeader() {
     form_->label("label_JobCode").setText("Job Code: " + project_.header.JobCode);
     form_->label("label_Project").setText("Project: " + oneLine(project_.header.ProjectTitle));
+}
+
+// The header editor; the job code and title are shown again whether or not it saved.
+void Form1::editHeader() {
+    const bool saved = headerEditor_.run(project_.header, project_.newHeader) == 1;
+    showHeader();
+    if (saved) {
+        project_.markModified();
+    }
 }
 
 void Form1::openAtStartup(const std::string& path) {

@@ -5,6 +5,7 @@
 
 #include "app/AboutBox.h"
 #include "app/DocumentCommands.h"
+#include "editors/header/FormHeaderInfo.h"
 #include "model/Project.h"
 #include "ui/Toolkit.h"
 #include "utilities/WarningPrompts.h"
@@ -32,6 +33,7 @@ private:
     void bindStores();
     void bindMenus();
     void showHeader();
+    void editHeader();
     void exitProgram();
 
     ui::Toolkit& toolkit_;
@@ -40,8 +42,10 @@ private:
     Form_Warning warning_;
     Form_Warning_YesNo warningYesNo_;
     AboutBox aboutBox_;
+    FormHeaderInfo headerEditor_;
     DocumentCommands commands_;
     std::map<std::string, std::function<void()>> menuCommands_;
+    std::string serfilPath_; // the SERFIL last imported or exported in this run
     bool closing_ = false;
 };
 

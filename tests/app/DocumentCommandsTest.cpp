@@ -1,0 +1,286 @@
+#include "app/Form1.h"
+#include "app/MainMenu.h"
+#include "bfile/BFileWriter.h"
+#include "support/HeadlessTest.h"
+#include "ui/Text.h"
+
+#include <filesystem>
+#include <sstream>
+
+namespace ardel {
+namespace {
+
+using testing::readFile;
+using testing::TempDir;
+using testing::writeFile;
+using ui::Answer;
+using ui::HeadlessForm;
+
+const char* const kSaveQuestion = "Do you want to save the current data?";
+const char* const kLostIdFormat =
+    "There are no sessions for SSN %s.\n              The four character ID %s for this station will be lost. \n"
+    "              See the explanation under SERFIL for more information.\n\n              Continue?";
+
+std::string stationBody(const std::string& ssn, const std::string& name) {
+    return fit(ssn + name, 70);
+}
+
+std::string bfileOf(const Project& project) {
+    std::ostringstream out;
+    EXPECT_TRUE(writeBFile(project, out));
+    return out.str();
+}
+
+class DocumentCommandsTest : public testing::HeadlessTest {
+protected:
+    DocumentCommandsTest() : window(toolkit) { window.form().show(); }
+
+    HeadlessForm& form() { return *toolkit.form("Form1"); }
+    Project& project() { return window.project(); }
+
+    void addStation(const std::string& ssn, const std::string& id) {
+        project().lb_Stations.append(buildStationLine(stationBody(ssn, "STATION " + ssn), id));
+        project().markModified();
+    }
+
+    void expectLostIdQuestion(const std::string& ssn, const std::string& id, bool yes, bool tick = false) {
+        toolkit.expectDialog("Form_Warning_YesNo", [=](HeadlessForm& dialog) {
+            EXPECT_EQ(dialog.label("label_1").text(), ui::format(kLostIdFormat, ssn.c_str(), id.c_str()));
+            if (tick) {
+                dialog.click("checkbox_warning");
+            }
+            dialog.click(yes ? "cb_Yes" : "cb_No");
+        });
+    }
+
+    TempDir dir;
+    Form1 window;
+};
+
+TEST_F(DocumentCommandsTest, StartsEmptyWithTheStartUpTitleAndGrayEntries) {
+    EXPECT_EQ(form().caption(), "Ardel - Create B- File [unnamed file][unmodified]");
+    EXPECT_EQ(form().label("label_JobCode").text(), "Job Code: ");
+    EXPECT_TRUE(form().isMenuEnabled(menu::kNew));
+    EXPECT_TRUE(form().isMenuEnabled(menu::kSaveAs));
+    EXPECT_FALSE(form().isMenuEnabled(menu::kModifyStation));
+    EXPECT_FALSE(form().isMenuEnabled(menu::kPopupDeleteSession));
+    EXPECT_EQ(project().lb_J2M.count(), 76);
+}
+
+TEST_F(DocumentCommandsTest, SaveOfANeverSavedProjectAsksAboutLostIdsTwiceThenWrites) {
+    addStation("0001", "ABCD");
+    const std::string path = dir.path("new.bfl");
+    expectLostIdQuestion("0001", "ABCD", true);
+    toolkit.expectSaveFile("Select Output B-File Name", path);
+    expectLostIdQuestion("0001", "ABCD", true);
+    form().triggerMenu(menu::kSave);
+
+    EXPECT_EQ(readFile(path), bfileOf(project()));
+    EXPECT_EQ(form().caption(), "Ardel - Create B-File [" + path + "][unmodified]");
+    EXPECT_FALSE(project().isModified());
+    const auto& request = toolkit.lastFileRequest();
+    ASSERT_EQ(request.filters.size(), 2u);
+    EXPECT_EQ(request.filters[0].description, "B-Files (*.bfl)");
+    EXPECT_EQ(request.filters[1].pattern, "*.*");
+}
+
+TEST_F(DocumentCommandsTest, LostIdAnsweredNoAbortsTheSaveAndASuppressedQuestionIsNotAskedAgain) {
+    addStation("0001", "ABCD");
+    const std::string path = dir.path("out.bfl");
+    toolkit.expectSaveFile("Select Output B-File Name", path);
+    expectLostIdQuestion("0001", "ABCD", false, true);
+    toolkit.expectMessage("Abort", "Save Aborted.");
+    form().triggerMenu(menu::kSaveAs);
+    EXPECT_FALSE(std::filesystem::exists(path));
+    EXPECT_TRUE(project().isModified());
+
+    toolkit.expectSaveFile("Select Output B-File Name", path);
+    form().triggerMenu(menu::kSaveAs);
+    EXPECT_EQ(readFile(path).find("ABCD"), std::string::npos);
+    EXPECT_FALSE(project().isModified());
+}
+
+TEST_F(DocumentCommandsTest, SaveAsOntoAnExistingFileAnsweredNoLeavesItAndTheName) {
+    const std::string path = dir.path("old.bfl");
+    writeFile(path, "precious");
+    project().markModified();
+    toolkit.expectSaveFile("Select Output B-File Name", path);
+    toolkit.expectMessage("Save B-File", path + " Exists. Do you wish to overwrite it?", Answer::No);
+    form().triggerMenu(menu::kSaveAs);
+    EXPECT_EQ(readFile(path), "precious");
+    EXPECT_EQ(project().fileName, "");
+    EXPECT_EQ(form().caption(), "Ardel - Create B-File [][modified]");
+}
+
+TEST_F(DocumentCommandsTest, SaveAsOntoAReadOnlyFileNamesItAndSaveTriesItAgain) {
+    const std::string path = dir.path("locked.bfl");
+    writeFile(path, "locked");
+    std::filesystem::permissions(path, std::filesystem::perms::owner_read);
+    project().markModified();
+    const std::string cannot =
+        "Cannot write to file " + path + ".\n File may be marked read-only or may be in use by another program.";
+    toolkit.expectSaveFile("Select Output B-File Name", path);
+    toolkit.expectMessage("Save B-File", path + " Exists. Do you wish to overwrite it?", Answer::Yes);
+    toolkit.expectMessage("Cannot Write File", cannot);
+    form().triggerMenu(menu::kSaveAs);
+    EXPECT_EQ(project().fileName, path);
+    EXPECT_EQ(form().caption(), "Ardel - Create B-File [][modified]");
+    EXPECT_EQ(toolkit.lastIcon(), ui::Icon::Stop);
+
+    toolkit.expectMessage("Error - Cannot write file", cannot);
+    form().triggerMenu(menu::kSave);
+    EXPECT_EQ(readFile(path), "locked");
+    EXPECT_TRUE(project().isModified());
+}
+
+TEST_F(DocumentCommandsTest, NewAnsweredCancelKeepsEverythingAndNoEmptiesWithoutWriting) {
+    addStation("0001", "");
+    toolkit.expectMessage("Exit Ardel", kSaveQuestion, Answer::Cancel);
+    form().triggerMenu(menu::kNew);
+    EXPECT_EQ(project().lb_Stations.count(), 1);
+    EXPECT_TRUE(project().isModified());
+
+    toolkit.expectMessage("Exit Ardel", kSaveQuestion, Answer::No);
+    form().triggerMenu(menu::kNew);
+    EXPECT_EQ(project().lb_Stations.count(), 0);
+    EXPECT_EQ(form().caption(), "Ardel - Create B-File [][unmodified]");
+    EXPECT_TRUE(project().newHeader);
+}
+
+TEST_F(DocumentCommandsTest, SaveQuestionAnsweredYesButNotSavedStopsTheCommand) {
+    addStation("0001", "");
+    toolkit.expectMessage("Exit Ardel", kSaveQuestion, Answer::Yes);
+    toolkit.expectSaveFile("Select Output B-File Name", std::nullopt);
+    form().triggerMenu(menu::kNew);
+    EXPECT_EQ(project().lb_Stations.count(), 1);
+
+    toolkit.expectMessage("Exit Ardel", kSaveQuestion, Answer::Yes);
+    toolkit.expectSaveFile("Select Output B-File Name", std::nullopt);
+    form().closeBox();
+    EXPECT_TRUE(form().isVisible());
+    EXPECT_FALSE(toolkit.exitCode);
+}
+
+TEST_F(DocumentCommandsTest, ExitWithNothingModifiedEndsAtOnceWithStatusZero) {
+    form().triggerMenu(menu::kExit);
+    EXPECT_EQ(toolkit.exitCode, 0);
+    EXPECT_FALSE(form().isVisible());
+}
+
+TEST_F(DocumentCommandsTest, CloseBoxAnsweredCancelKeepsTheWindowAndNoCloses) {
+    project().markModified();
+    toolkit.expectMessage("Exit Ardel", kSaveQuestion, Answer::Cancel);
+    form().closeBox();
+    EXPECT_TRUE(form().isVisible());
+
+    toolkit.expectMessage("Exit Ardel", kSaveQuestion, Answer::No);
+    form().closeBox();
+    EXPECT_FALSE(form().isVisible());
+    EXPECT_EQ(toolkit.exitCode, 0);
+}
+
+TEST_F(DocumentCommandsTest, OpenReadsTheChosenFileAndRemembersIt) {
+    Project source;
+    source.header.JobCode = "AB";
+    source.header.ProjectTitle = "SURVEY";
+    source.lb_Stations.append(buildStationLine(stationBody("0007", "SEVEN"), ""));
+    const std::string path = dir.path("in.bfl");
+    writeFile(path, bfileOf(source));
+
+    toolkit.settingsStore.values["InputFile"] = dir.path("earlier.bfl");
+    toolkit.expectOpenFile("Select Input File", path);
+    form().triggerMenu(menu::kOpen);
+
+    EXPECT_EQ(toolkit.lastFileRequest().startPath, dir.path("earlier.bfl"));
+    ASSERT_EQ(toolkit.lastFileRequest().filters.size(), 3u);
+    EXPECT_EQ(toolkit.lastFileRequest().filters[0].description, "Vantry Files (*.bfl;*.BFL;*.vry;*.VRY)");
+    EXPECT_EQ(toolkit.lastFileRequest().filters[1].description, "TextFiles (*.txt)");
+    EXPECT_EQ(toolkit.settingsStore.values["InputFile"], path);
+    EXPECT_EQ(form().caption(), "Ardel - Create B-File [" + path + "][unmodified]");
+    EXPECT_EQ(form().label("label_JobCode").text(), "Job Code: AB");
+    EXPECT_EQ(form().label("label_Project").text().substr(0, 15), "Project: SURVEY");
+    EXPECT_EQ(project().lb_Stations.lines(), source.lb_Stations.lines());
+}
+
+TEST_F(DocumentCommandsTest, OpenCancelledAtTheSaveQuestionOrThePromptChangesNothing) {
+    addStation("0001", "");
+    toolkit.expectMessage("Exit Ardel", kSaveQuestion, Answer::Cancel);
+    form().triggerMenu(menu::kOpen);
+    toolkit.expectMessage("Exit Ardel", kSaveQuestion, Answer::No);
+    toolkit.expectOpenFile("Select Input File", std::nullopt);
+    form().triggerMenu(menu::kOpen);
+    EXPECT_EQ(project().lb_Stations.count(), 1);
+    EXPECT_TRUE(project().isModified());
+}
+
+TEST_F(DocumentCommandsTest, AFileThatDoesNotExistIsReportedAndStartUpKeepsItsName) {
+    const std::string path = dir.path("missing.bfl");
+    toolkit.expectMessage("Error", "The Input File Does Not Exist");
+    window.openAtStartup(path);
+    EXPECT_EQ(form().caption(), "Ardel - Create B-File [" + path + "][unmodified]");
+}
+
+TEST_F(DocumentCommandsTest, SaveRewritesTheOpenFileInPlace) {
+    Project source;
+    source.header.JobCode = "AB";
+    const std::string path = dir.path("in.bfl");
+    writeFile(path, bfileOf(source));
+    window.openAtStartup(path);
+    addStation("0002", "");
+    form().triggerMenu(menu::kSave);
+    EXPECT_EQ(readFile(path), bfileOf(project()));
+    EXPECT_EQ(form().caption(), "Ardel - Create B-File [" + path + "][unmodified]");
+}
+
+TEST_F(DocumentCommandsTest, AReadStoppedByAnErrorKeepsThePartialProjectUnboundToTheFile) {
+    Project source;
+    source.lb_Stations.append(buildStationLine(stationBody("0001", "ONE"), ""));
+    std::string text = bfileOf(source);
+    const std::string badOccupation = "000990*27*0002" + std::string(66, ' ');
+    text.insert(text.find("000060"), "000980*25*0001" + std::string(56, ' ') + "\r\n" + badOccupation + "\r\n");
+    const std::string path = dir.path("broken.bfl");
+    writeFile(path, text);
+
+    toolkit.expectOpenFile("Select Input File", path);
+    toolkit.expectMessage("Error",
+                          "Error retrieving old\n                    B-file. Station serial numbers in a set must "
+                          "match. \n                    " +
+                              badOccupation);
+    form().triggerMenu(menu::kOpen);
+    EXPECT_EQ(project().fileName, "");
+    EXPECT_EQ(form().caption(), "Ardel - Create B-File [][unmodified]");
+
+    project().markModified();
+    toolkit.expectSaveFile("Select Output B-File Name", std::nullopt);
+    form().triggerMenu(menu::kSave);
+    EXPECT_EQ(readFile(path), text);
+}
+
+TEST_F(DocumentCommandsTest, HeaderInfoShowsTheNewJobCodeAndMarksTheProjectModified) {
+    toolkit.expectDialog("FormHeaderInfo", [](HeadlessForm& editor) {
+        editor.type("mtextb_JobCode", "gp");
+        editor.click("cb_1");
+    });
+    form().triggerMenu(menu::kHeaderInfo);
+    EXPECT_EQ(form().label("label_JobCode").text(), "Job Code: GP");
+    EXPECT_EQ(form().caption(), "Ardel - Create B-File [][modified]");
+    EXPECT_FALSE(project().newHeader);
+
+    toolkit.expectDialog("FormHeaderInfo", [](HeadlessForm& editor) { editor.click("cb_2"); });
+    project().markWritten();
+    form().triggerMenu(menu::kHeaderInfo);
+    EXPECT_FALSE(project().isModified());
+}
+
+TEST_F(DocumentCommandsTest, HelpShowsTheAboutBoxAndTheDisclaimer) {
+    toolkit.expectDialog("AboutBox", [](HeadlessForm& about) {
+        EXPECT_EQ(about.label("label_Version").text(), "Version 5.5.5");
+        about.click("cb_OK");
+    });
+    form().triggerMenu(menu::kAbout);
+    toolkit.expectMessage("Disclaimer", disclaimerText());
+    form().triggerMenu(menu::kDisclaimer);
+}
+
+} // namespace
+} // namespace ardel
