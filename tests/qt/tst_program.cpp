@@ -48,7 +48,7 @@ private slots:
                                               "LIGHTHOUSE        474455"
                                               "91230N122230144120W       WAA2")));
         QVERIFY(lines.contains(QStringLiteral("lb_Antennas 001   ASH700936D_M    SNOW        CR15930") +
-                               QString(36, QLatin1Char(' '))));
+                               QString(29, QLatin1Char(' '))));
     }
 };
 
