@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QTimer>
+#include <QWindow>
 #include <QtTest>
 
 #include <deque>
@@ -24,13 +25,13 @@ namespace ardel::testing {
 // Answers the modal windows that a blocking call opens. Arm it with the expected
 // windows before the call: on a timer it takes QApplication::activeModalWidget(),
 // checks its title (and a message box's text), acts on it, and always closes it,
-// also when it did not match, so that the blocking call returns and the test fails.
+// also when it did not match or was not expected at all, so that the blocking call
+// returns and the test fails instead of hanging.
 class DialogAnswerer {
 public:
     using Action = std::function<void(QWidget& modal)>;
 
-    DialogAnswerer() : state_(std::make_shared<State>()) {}
-    ~DialogAnswerer() { state_->steps.clear(); }
+    DialogAnswerer() : state_(std::make_shared<State>()) { schedule(state_); }
     DialogAnswerer(const DialogAnswerer&) = delete;
     DialogAnswerer& operator=(const DialogAnswerer&) = delete;
 
@@ -66,7 +67,7 @@ private:
     struct State {
         std::deque<Step> steps;
         QStringList failures;
-        QList<QPointer<QWidget>> handled;
+        QList<QWidget*> acting; // windows whose action has not returned yet
         int waits = 0;
     };
     static constexpr int pollMs = 10;
@@ -74,9 +75,6 @@ private:
 
     void expectModal(const QString& title, const QString& text, Action act) {
         state_->steps.push_back({title, text, std::move(act)});
-        if (state_->steps.size() == 1) {
-            schedule(state_);
-        }
     }
 
     static void schedule(const std::shared_ptr<State>& state) {
@@ -87,13 +85,9 @@ private:
         });
     }
 
-    static bool alreadyHandled(const State& state, QWidget* modal) {
-        for (const QPointer<QWidget>& seen : state.handled) {
-            if (seen == modal) {
-                return true;
-            }
-        }
-        return false;
+    // The title as the window shows it (Qt's "[*]" mark resolved).
+    static QString shownTitle(const QWidget& modal) {
+        return modal.windowHandle() ? modal.windowHandle()->title() : modal.windowTitle();
     }
 
     static void closeForcibly(QWidget& modal) {
@@ -104,35 +98,37 @@ private:
         }
     }
 
+    // Runs for as long as the answerer lives; a modal window that no expectation
+    // waits for is closed too, and fails the test.
     static void poll(const std::shared_ptr<State>& state) {
-        if (state->steps.empty()) {
-            return;
-        }
+        schedule(state); // first: an action may open a nested modal window
         QWidget* modal = QApplication::activeModalWidget();
-        if (!modal || !modal->isVisible() || alreadyHandled(*state, modal)) {
-            if (++state->waits > maxWaits) {
+        if (!modal || !modal->isVisible() || state->acting.contains(modal)) {
+            if (!state->steps.empty() && ++state->waits > maxWaits) {
                 state->failures << QStringLiteral("gave up waiting for \"%1\"").arg(state->steps.front().title);
                 state->steps.clear();
-                return;
             }
-            schedule(state);
             return;
         }
         state->waits = 0;
+        const auto* box = qobject_cast<QMessageBox*>(modal);
+        const QString title = shownTitle(*modal);
+        const QString text = box ? box->text() : QString();
+        if (state->steps.empty()) {
+            state->failures << QStringLiteral("unexpected \"%1\" / \"%2\"").arg(title, text);
+            closeForcibly(*modal);
+            return;
+        }
         Step step = std::move(state->steps.front());
         state->steps.pop_front();
-        state->handled << modal;
-        if (!state->steps.empty()) {
-            schedule(state); // before acting: the action may open a nested modal window
-        }
         QPointer<QWidget> target(modal);
-        const auto* box = qobject_cast<QMessageBox*>(modal);
-        const QString shownText = box ? box->text() : QString();
-        if (modal->windowTitle() != step.title || (box && shownText != step.text)) {
+        if (title != step.title || (box && text != step.text)) {
             state->failures << QStringLiteral("expected \"%1\" / \"%2\" but saw \"%3\" / \"%4\"")
-                                   .arg(step.title, step.text, modal->windowTitle(), shownText);
+                                   .arg(step.title, step.text, title, text);
         } else {
+            state->acting << modal;
             step.act(*modal);
+            state->acting.removeOne(modal);
         }
         if (target && target->isVisible()) {
             state->failures << QStringLiteral("\"%1\" was left open").arg(step.title);

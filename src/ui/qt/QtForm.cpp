@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QStatusTipEvent>
 
 namespace ardel::ui {
 
@@ -174,6 +175,12 @@ QAction* QtForm::addAction(QMenu* menu, const MenuEntryDecl& entry) {
 QMenu* QtForm::buildPopup(const ControlDecl& decl) {
     auto* menu = new QMenu(window_);
     addMenuEntries(menu, decl.popup);
+    // A pop-up menu is a window of its own: its hints are sent to the form's window.
+    connect(menu, &QMenu::hovered, this, [this](QAction* action) { action->showStatusText(window_); });
+    connect(menu, &QMenu::aboutToHide, this, [this] {
+        QStatusTipEvent cleared{QString()};
+        QCoreApplication::sendEvent(window_, &cleared);
+    });
     return menu;
 }
 
@@ -221,6 +228,7 @@ int QtForm::exec() {
     }
     toolkit_.attachDialog(*dialog_);
     chooseInitialFocus();
+    const ModalScope scope;
     return dialog_->exec();
 }
 

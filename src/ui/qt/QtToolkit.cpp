@@ -67,6 +67,14 @@ Answer answerOf(QMessageBox::StandardButton button) {
 }
 } // namespace
 
+ModalScope::ModalScope() : previous_(QApplication::activeWindow()) {}
+
+ModalScope::~ModalScope() {
+    if (previous_ && previous_->isVisible() && !QApplication::activeWindow()) {
+        previous_->activateWindow();
+    }
+}
+
 std::optional<std::string> QtSettings::value(const std::string& name) const {
     QSettings store(QSettings::NativeFormat, QSettings::UserScope, organization, application);
     store.beginGroup(settingsGroup);
@@ -127,6 +135,7 @@ Answer QtToolkit::messageBox(const std::string& caption, const std::string& text
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(set.first);
     box.setEscapeButton(set.onClose);
+    const ModalScope scope;
     box.exec();
     QAbstractButton* clicked = box.clickedButton();
     return answerOf(clicked ? box.standardButton(clicked) : set.onClose);
@@ -164,6 +173,7 @@ std::optional<std::string> QtToolkit::fileDialog(const FileDialogRequest& reques
             dialog.selectFile(start.fileName());
         }
     }
+    const ModalScope scope;
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }

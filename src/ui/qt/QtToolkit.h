@@ -17,6 +17,19 @@ class QWidget;
 
 namespace ardel::ui {
 
+// Gives the activation back to the window that had it once a modal window it
+// opened has closed, as a window manager does for an owned window.
+class ModalScope {
+public:
+    ModalScope();
+    ~ModalScope();
+    ModalScope(const ModalScope&) = delete;
+    ModalScope& operator=(const ModalScope&) = delete;
+
+private:
+    QPointer<QWidget> previous_;
+};
+
 // The per-user settings: string values in group "5.0" of organization "Tovarin",
 // application "Ardel". Values are Latin-1 texts, so any byte string survives.
 class QtSettings : public Settings {
