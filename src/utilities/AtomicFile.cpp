@@ -131,7 +131,7 @@ void syncFolder(const std::string& folder) {
 class TemporaryFile {
 public:
     TemporaryFile(const std::string& folder, const std::string& name)
-        : path_((std::filesystem::path(folder) / ("." + name)).string() + ".XXXXXX"), fd_(::mkstemp(path_.data())) {}
+        : path_(pathTemplate(folder, name)), fd_(::mkstemp(path_.data())) {}
     TemporaryFile(const TemporaryFile&) = delete;
     TemporaryFile& operator=(const TemporaryFile&) = delete;
     ~TemporaryFile() {
@@ -152,6 +152,12 @@ public:
     void release() { owned_ = false; }
 
 private:
+    static std::string pathTemplate(const std::string& folder, const std::string& name) {
+        std::string hidden(1, '.');
+        hidden.append(name).append(".XXXXXX");
+        return (std::filesystem::path(folder) / hidden).string();
+    }
+
     std::string path_;
     int fd_;
     bool owned_ = fd_ >= 0;
