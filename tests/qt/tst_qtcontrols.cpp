@@ -170,7 +170,8 @@ private slots:
         QTest::newRow("leading blanks in a word") << "   mukskpsqsul p";
         QTest::newRow("leading blanks fill a line") << "            pqrst tail end";
         QTest::newRow("only blanks") << "               ";
-        QTest::newRow("latin-1") << QString::fromLatin1("caf\xe9 cr\xe8me br\xfbl\xe9" "e \xe0 la carte");
+        QTest::newRow("latin-1") << QString::fromLatin1("caf\xe9 cr\xe8me br\xfbl\xe9"
+                                                        "e \xe0 la carte");
         QTest::newRow("trailing blank") << "ends with blank ";
         QTest::newRow("line break") << "line one\r\nline two which is long enough";
         QTest::newRow("break at end") << "trailing break\r\n";

@@ -47,6 +47,9 @@ void ListModel::afterInsert() {
 
 void ListModel::beforeRemove(int index) {
     changing_ = true;
+    if (rowAboutToGo) {
+        rowAboutToGo(index);
+    }
     beginRemoveRows(QModelIndex(), index, index);
 }
 

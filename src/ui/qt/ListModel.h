@@ -6,6 +6,8 @@
 
 #include <QAbstractListModel>
 
+#include <functional>
+
 namespace ardel::ui {
 
 class ListModel : public QAbstractListModel, private ListObserver {
@@ -19,6 +21,8 @@ public:
     ListSource* source() const { return source_; }
     // True while the source inserts, removes or resets lines.
     bool isChanging() const { return changing_; }
+    // Called before a row goes, ahead of the views.
+    std::function<void(int row)> rowAboutToGo;
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;

@@ -497,6 +497,12 @@ QtListView::QtListView(QtForm& form, const ControlDecl& decl, QWidget* parent)
             fire(events.selectionChanged);
         }
     });
+    // Qt selects the next line when the selected one goes; this list selects nothing then.
+    model_->rowAboutToGo = [this](int row) {
+        if (view_->currentIndex().row() == row) {
+            view_->selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::NoUpdate);
+        }
+    };
     QObject::connect(view_, &QListView::clicked, view_, [this] { fire(events.clicked); });
     QObject::connect(view_, &QListView::doubleClicked, view_, [this] { fire(events.doubleClicked); });
     QObject::connect(view_, &QListView::customContextMenuRequested, view_, [this](const QPoint& at) {
