@@ -48,6 +48,10 @@ public:
     }
     // Any modal window with this title; `act` is expected to end it.
     void expectModal(const QString& title, Action act) { expectModal(title, QString(), std::move(act)); }
+    // A modal window with this title and, for a message box, this text.
+    void expectModal(const QString& title, const QString& text, Action act) {
+        state_->steps.push_back({title, text, std::move(act)});
+    }
 
     // Problems seen so far, and expectations never met.
     QStringList failures() const {
@@ -72,10 +76,6 @@ private:
     };
     static constexpr int pollMs = 10;
     static constexpr int maxWaits = 500;
-
-    void expectModal(const QString& title, const QString& text, Action act) {
-        state_->steps.push_back({title, text, std::move(act)});
-    }
 
     static void schedule(const std::shared_ptr<State>& state) {
         QTimer::singleShot(pollMs, [weak = std::weak_ptr<State>(state)] {

@@ -10,6 +10,8 @@
 #include <QMessageBox>
 #include <QSettings>
 
+#include <utility>
+
 namespace ardel::ui {
 
 namespace {
@@ -201,13 +203,13 @@ void QtToolkit::setBusy(bool busy) {
 }
 
 int QtToolkit::run() {
-    if (exitCode_) {
-        return *exitCode_;
+    if (!exitCode_) {
+        running_ = true;
+        const int code = QApplication::exec();
+        running_ = false;
+        exitCode_ = exitCode_.value_or(code);
     }
-    running_ = true;
-    const int code = QApplication::exec();
-    running_ = false;
-    return exitCode_.value_or(code);
+    return *std::exchange(exitCode_, std::nullopt);
 }
 
 void QtToolkit::quit(int exitCode) {

@@ -50,6 +50,7 @@ public:
     Settings& settings() override { return settings_; }
     void beep() override;
     void setBusy(bool busy) override;
+    // Runs until quit() or the main window closes; a quit() made before returns at once.
     int run() override;
     void quit(int exitCode) override;
 
