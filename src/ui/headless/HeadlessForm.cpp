@@ -2,6 +2,8 @@
 
 #include "ui/headless/HeadlessToolkit.h"
 
+#include <utility>
+
 namespace ardel::ui {
 
 namespace {
@@ -28,14 +30,15 @@ std::unique_ptr<Control> makeControl(HeadlessForm& form, const ControlDecl& decl
     return std::make_unique<HeadlessLabel>(form, decl);
 }
 
-bool takesFocus(const ControlDecl& decl) {
+// `byTab`: reached with the Tab key, not only when chosen by the logic.
+bool takesFocus(const ControlDecl& decl, bool byTab) {
     switch (decl.kind) {
     case ControlKind::Label:
     case ControlKind::Heading:
     case ControlKind::GroupBox:
         return false;
     default:
-        return decl.tabStop && !decl.hidden;
+        return (decl.tabStop || !byTab) && !decl.hidden;
     }
 }
 
@@ -111,14 +114,29 @@ bool HeadlessForm::isMenuEnabled(const std::string& id) const {
     return menuIds_.count(id) && !grayedMenus_.count(id);
 }
 
+void HeadlessForm::moveFocusQuietly(const std::string& name) {
+    focused_ = name;
+    if (!isOpen()) {
+        pendingFocus_ = name;
+    }
+}
+
+// Opening a dialog focuses the control the logic chose before, else the first one
+// that takes the focus, and tells it so.
 void HeadlessForm::focusFirstControl() {
+    const std::string chosen = std::exchange(pendingFocus_, std::string());
     focused_.clear();
     for (const ControlDecl& decl : decl_.controls) {
-        if (takesFocus(decl) && control(decl.name).isEnabled()) {
+        if (decl.name == chosen && takesFocus(decl, false) && control(decl.name).isEnabled()) {
             focused_ = decl.name;
-            fire(control(decl.name).events.focusGained);
-            return;
+            break;
         }
+        if (focused_.empty() && takesFocus(decl, true) && control(decl.name).isEnabled()) {
+            focused_ = decl.name;
+        }
+    }
+    if (!focused_.empty()) {
+        fire(control(focused_).events.focusGained);
     }
 }
 

@@ -54,8 +54,9 @@ public:
     bool isVisible() const { return visible_; }
     std::string displayText(const std::string& name);
 
-    // For the controls: a silent focus move (setFocus from code).
-    void moveFocusQuietly(const std::string& name) { focused_ = name; }
+    // For the controls: a silent focus move (setFocus from code). Made while the form
+    // is closed, it chooses the control that gets the focus when the dialog opens.
+    void moveFocusQuietly(const std::string& name);
 
 private:
     void requireUsable(const std::string& name);
@@ -74,6 +75,7 @@ private:
     std::set<std::string> grayedMenus_;
     std::set<std::string> menuIds_;
     std::string focused_;
+    std::string pendingFocus_;
     bool running_ = false;
     bool visible_ = false;
     int result_ = 0;

@@ -1,0 +1,269 @@
+// The toolkit contract through the headless realization, in the scenarios that the
+// Qt suites (tests/qt) run through Qt: both realizations must agree on them.
+#include "support/HeadlessTest.h"
+
+#include "model/TextStore.h"
+#include "ui/Wrap.h"
+
+namespace ardel {
+namespace {
+
+using ui::ControlKind;
+
+ui::ControlDecl control(const std::string& name, ControlKind kind, const std::string& label = {}) {
+    ui::ControlDecl decl;
+    decl.name = name;
+    decl.kind = kind;
+    decl.label = label;
+    return decl;
+}
+
+ui::FormDecl dialogDecl(const std::string& name, std::vector<ui::ControlDecl> controls) {
+    ui::FormDecl decl;
+    decl.name = name;
+    decl.caption = name;
+    decl.controls = std::move(controls);
+    return decl;
+}
+
+ui::HeadlessForm& open(std::unique_ptr<ui::Form>& form) {
+    auto& scripted = static_cast<ui::HeadlessForm&>(*form);
+    scripted.show();
+    return scripted;
+}
+
+class UiContract : public testing::HeadlessTest {};
+
+struct MaskCase {
+    const char* mask;
+    bool digitsOnly;
+    const char* keys;
+    const char* value;
+    const char* shown;
+};
+
+// The same rows as the Qt suite's masked-box table.
+TEST_F(UiContract, MaskedValuesOmitTheLiteralsAndUnfilledEnd) {
+    const MaskCase cases[] = {
+        {"##/##/##", false, "0712", "0712", "07/12/  "},
+        {"##/##/##", false, "07a1", "071", "07/1 /  "},
+        {"##:##", false, "123", "123", "12:3 "},
+        {"##:##", false, "12345", "1234", "12:34"},
+        {"****/**/**", true, "2000x1", "20001", "2000/1 /  "},
+        {"****/**", false, "AB12C", "AB12C", "AB12/C "},
+        {"U?", false, "a1", "A1", "A1"},
+        {"U?", false, "1a", "A", "A "},
+        {"U?", false, "\xe9?", "\xc9?", "\xc9?"},
+        {"##/##/##", false, "", "", "  /  /  "},
+    };
+    for (const MaskCase& c : cases) {
+        auto box = control("mtextb_Value", ControlKind::MaskedText);
+        box.mask = c.mask;
+        box.digitsOnly = c.digitsOnly;
+        auto form = toolkit.createForm(dialogDecl("Form_Mask", {box}));
+        auto& scripted = open(form);
+        scripted.typeMore("mtextb_Value", c.keys);
+        auto& text = scripted.textBox("mtextb_Value");
+        EXPECT_EQ(text.text(), c.value) << c.mask << " typed " << c.keys;
+        EXPECT_EQ(scripted.displayText("mtextb_Value"), c.shown) << c.mask << " typed " << c.keys;
+        text.setText(c.value);
+        EXPECT_EQ(scripted.displayText("mtextb_Value"), c.shown) << c.mask << " set " << c.value;
+        EXPECT_FALSE(text.isModified());
+    }
+}
+
+TEST_F(UiContract, TextBoxAdmitsWhatItsDeclarationSays) {
+    auto ssn = control("textb_SSN", ControlKind::TextBox, "&SSN:");
+    ssn.limit = 4;
+    ssn.digitsOnly = true;
+    auto name = control("textb_Name", ControlKind::TextBox, "&Name:");
+    name.upperCase = true;
+    name.limit = 8;
+    auto form = toolkit.createForm(dialogDecl("Form_Box", {ssn, name}));
+    auto& scripted = open(form);
+    auto& box = scripted.textBox("textb_SSN");
+    int changes = 0;
+    box.events.textChanged = [&] { ++changes; };
+
+    scripted.typeMore("textb_SSN", "12a345");
+    EXPECT_EQ(box.text(), "1234");
+    EXPECT_TRUE(box.isModified());
+    EXPECT_EQ(changes, 4);
+    box.setText("98765"); // the program's own text is taken as it is
+    EXPECT_EQ(box.text(), "98765");
+    EXPECT_FALSE(box.isModified());
+    EXPECT_EQ(changes, 5);
+
+    scripted.typeMore("textb_Name", "ab\xe9z");
+    EXPECT_EQ(scripted.textBox("textb_Name").text(), "AB\xc9Z");
+    scripted.textBox("textb_Name").setText("lower");
+    EXPECT_EQ(scripted.textBox("textb_Name").text(), "lower");
+
+    box.setReadOnly(true);
+    EXPECT_THROW(scripted.type("textb_SSN", "7"), ui::ScriptFailure);
+}
+
+TEST_F(UiContract, WrapKeepsOpeningBlanksWithTheFirstWord) {
+    using Lines = std::vector<std::string>;
+    EXPECT_EQ(ui::wrapLines("the quick brown fox jumps over the lazy dog", 10),
+              (Lines{"the quick ", "brown fox ", "jumps over ", "the lazy ", "dog"}));
+    EXPECT_EQ(ui::wrapLines("one averyveryverylongword", 10), (Lines{"one ", "averyveryv", "erylongwor", "d"}));
+    EXPECT_EQ(ui::wrapLines("abcdefghij     klm", 10), (Lines{"abcdefghij     ", "klm"}));
+    EXPECT_EQ(ui::wrapLines("   mukskpsqsul p", 10), (Lines{"   mukskps", "qsul p"}));
+    EXPECT_EQ(ui::wrapLines("            pqrst tail end", 10), (Lines{"            ", "pqrst tail ", "end"}));
+    EXPECT_EQ(ui::wrapLines("               ", 10), (Lines{"               "}));
+    EXPECT_EQ(ui::wrapLines("trailing break\r\n", 10), (Lines{"trailing ", "break", ""}));
+    EXPECT_EQ(ui::wrapLines("", 10), (Lines{""}));
+
+    auto title = control("textb_Title", ControlKind::MultiLineText);
+    title.wrapColumns = 10;
+    auto form = toolkit.createForm(dialogDecl("Form_Wrap", {title}));
+    auto& scripted = open(form);
+    scripted.typeMore("textb_Title", "ab\ncd");
+    auto& box = scripted.textBox("textb_Title");
+    EXPECT_EQ(box.text(), "ab\r\ncd");
+    EXPECT_EQ(box.lineCount(), 2);
+    EXPECT_EQ(box.line(1), "cd");
+}
+
+// The user moves the focus; the logic moves it silently; a message box takes nothing.
+TEST_F(UiContract, FocusEventsComeOnlyFromTheUser) {
+    auto form = toolkit.createForm(dialogDecl("Form_Station", {control("textb_SSN", ControlKind::TextBox),
+                                                               control("textb_Name", ControlKind::TextBox),
+                                                               control("cb_OK", ControlKind::Button, "&Save")}));
+    std::vector<std::string> log;
+    for (const char* name : {"textb_SSN", "textb_Name"}) {
+        form->control(name).events.focusGained = [&log, name] { log.push_back(std::string(name) + " gained"); };
+        form->control(name).events.focusLost = [&log, name] { log.push_back(std::string(name) + " lost"); };
+    }
+    form->control("textb_Name").setFocus(); // chosen before the dialog opens
+    form->button("cb_OK").events.clicked = [&] { form->done(1); };
+    toolkit.expectDialog("Form_Station", [&](ui::HeadlessForm& dialog) {
+        EXPECT_EQ(log, std::vector<std::string>{"textb_Name gained"});
+        log.clear();
+        dialog.focus("textb_SSN");
+        EXPECT_EQ(log, (std::vector<std::string>{"textb_Name lost", "textb_SSN gained"}));
+        log.clear();
+        dialog.control("textb_Name").setFocus();
+        EXPECT_TRUE(dialog.control("textb_Name").hasFocus());
+        EXPECT_TRUE(log.empty());
+
+        toolkit.expectMessage("Error", "Bad SSN");
+        toolkit.messageBox("Error", "Bad SSN", ui::Icon::Stop, ui::Buttons::OK);
+        EXPECT_TRUE(log.empty());
+
+        // A check on leaving that complains and takes the focus back.
+        dialog.control("textb_Name").events.focusLost = [&] {
+            log.push_back("textb_Name lost");
+            toolkit.messageBox("Error", "Name is missing", ui::Icon::Stop, ui::Buttons::OK);
+            dialog.control("textb_Name").setFocus();
+        };
+        toolkit.expectMessage("Error", "Name is missing");
+        dialog.focus("textb_SSN");
+        EXPECT_EQ(log, std::vector<std::string>{"textb_Name lost"});
+        EXPECT_EQ(dialog.focused(), "textb_Name");
+        dialog.control("textb_Name").events.focusLost = nullptr;
+        dialog.click("cb_OK");
+    });
+    EXPECT_EQ(form->exec(), 1);
+}
+
+TEST_F(UiContract, ComboSelectsByPrefixAndKeepsItsEditText) {
+    auto list = control("combo_Code", ControlKind::DropDownList);
+    list.items = {"ASH700", "TRM22020"};
+    auto edit = control("combo_Antenna", ControlKind::DropDownEdit);
+    edit.items = {"ASH700", "TRM22020"};
+    edit.limit = 6;
+    auto form = toolkit.createForm(dialogDecl("Form_Combo", {list, edit}));
+    auto& scripted = open(form);
+    auto& code = scripted.comboBox("combo_Code");
+    int selections = 0;
+    code.events.selectionChanged = [&] { ++selections; };
+    EXPECT_EQ(code.selectedIndex(), -1);
+    EXPECT_EQ(code.selectPrefix("trm"), 1);
+    EXPECT_EQ(code.text(), "TRM22020");
+    EXPECT_EQ(code.selectPrefix("XYZ"), -1);
+    EXPECT_EQ(code.selectedIndex(), 1);
+    EXPECT_EQ(selections, 1);
+
+    auto& antenna = scripted.comboBox("combo_Antenna");
+    scripted.typeMore("combo_Antenna", "ash7001");
+    EXPECT_EQ(antenna.text(), "ash700");
+    EXPECT_EQ(antenna.selectedIndex(), -1);
+    EXPECT_EQ(antenna.selectPrefix("TRM"), 1);
+    EXPECT_EQ(antenna.text(), "TRM22020");
+    antenna.setText("typed");
+    antenna.addItem("NOV600");
+    EXPECT_EQ(antenna.text(), "typed");
+}
+
+TEST_F(UiContract, ModalDialogReturnsWhatEndedIt) {
+    auto ok = control("cb_OK", ControlKind::Button, "&Save");
+    auto form = toolkit.createForm(dialogDecl("Form_Station", {control("textb_SSN", ControlKind::TextBox), ok}));
+    form->button("cb_OK").events.clicked = [&] { form->done(1); };
+    toolkit.expectDialog("Form_Station", [](ui::HeadlessForm& dialog) { dialog.click("cb_OK"); });
+    EXPECT_EQ(form->exec(), 1);
+    toolkit.expectDialog("Form_Station", [](ui::HeadlessForm& dialog) { dialog.closeBox(); });
+    EXPECT_EQ(form->exec(), 0);
+
+    int asked = 0;
+    form->closeRequested = [&] { return ++asked > 1; };
+    toolkit.expectDialog("Form_Station", [](ui::HeadlessForm& dialog) {
+        dialog.closeBox(); // refused
+        EXPECT_TRUE(dialog.isOpen());
+        dialog.click("cb_OK");
+    });
+    EXPECT_EQ(form->exec(), 1);
+    EXPECT_EQ(asked, 1);
+}
+
+TEST_F(UiContract, UnexpectedMessageBoxFailsQuotingIt) {
+    try {
+        toolkit.messageBox("Error", "No Station is Selected.", ui::Icon::Stop, ui::Buttons::OK);
+        FAIL() << "an unexpected box was answered";
+    } catch (const ui::ScriptFailure& failure) {
+        EXPECT_NE(std::string(failure.what()).find("[Error] \"No Station is Selected.\""), std::string::npos)
+            << failure.what();
+    }
+    toolkit.expectMessage("Error", "No Station is Selected.");
+    try {
+        toolkit.messageBox("Error", "No Session Record is Selected.", ui::Icon::Stop, ui::Buttons::OK);
+        FAIL() << "a box with another text was answered";
+    } catch (const ui::ScriptFailure& failure) {
+        const std::string what = failure.what();
+        EXPECT_NE(what.find("No Station is Selected."), std::string::npos) << what;
+        EXPECT_NE(what.find("No Session Record is Selected."), std::string::npos) << what;
+    }
+}
+
+TEST_F(UiContract, ListSelectionFollowsTheLines) {
+    auto form = toolkit.createForm(dialogDecl("Form_List", {control("lb_Stations", ControlKind::TextList)}));
+    auto& scripted = open(form);
+    auto stations = std::make_unique<TextStore>(4);
+    for (const char* line : {"0001 ALDER", "0002 BIRCH", "0003 MEADOW"}) {
+        stations->append(line);
+    }
+    auto& list = scripted.listView("lb_Stations");
+    list.setSource(stations.get());
+    int changes = 0;
+    list.events.selectionChanged = [&] { ++changes; };
+    list.setSelectedIndex(stations->find("0002"));
+    EXPECT_EQ(list.selectedIndex(), 1);
+    stations->insert(0, "0000 ASH");
+    EXPECT_EQ(list.selectedIndex(), 2);
+    stations->remove(2);
+    EXPECT_EQ(list.selectedIndex(), -1);
+    list.setSelectedIndex(1);
+    stations->clear();
+    EXPECT_EQ(list.selectedIndex(), -1);
+    EXPECT_EQ(changes, 2); // the store's changes fire nothing
+
+    stations->append("0005 ELM");
+    list.setSelectedIndex(0);
+    stations.reset(); // a store that goes away leaves an empty list
+    EXPECT_EQ(list.source(), nullptr);
+    EXPECT_EQ(list.selectedIndex(), -1);
+}
+
+} // namespace
+} // namespace ardel
