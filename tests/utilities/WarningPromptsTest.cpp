@@ -90,19 +90,9 @@ TEST_F(WarningPrompts, QuestionAnswersYesOrNoAndItsCloseBoxCountsAsNo) {
         EXPECT_EQ(question.answer(), c.answer);
         EXPECT_EQ(question.isSuppressed(), c.suppressed);
     }
-    const HeadlessForm& form = *toolkit.form("Form_Warning_YesNo");
-    EXPECT_EQ(form.decl().caption, "Warning");
-    for (const ui::ControlDecl& control : form.decl().controls) {
+    for (const ui::ControlDecl& control : warningYesNoDecl().controls) {
         EXPECT_FALSE(control.isDefault) << control.name << ": the question has no default button";
     }
-}
-
-TEST_F(WarningPrompts, DialogsAreDeclaredOnceWithTheirButtons) {
-    EXPECT_EQ(warningDecl().name, "Form_Warning");
-    EXPECT_EQ(warningYesNoDecl().name, "Form_Warning_YesNo");
-    EXPECT_EQ(ui::findControl(warningYesNoDecl(), "cb_Yes")->label, "YES");
-    EXPECT_EQ(ui::findControl(warningYesNoDecl(), "cb_No")->label, "NO");
-    EXPECT_EQ(ui::findControl(warningDecl(), "cb_Yes"), nullptr);
 }
 
 } // namespace
