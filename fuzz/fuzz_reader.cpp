@@ -23,24 +23,28 @@ namespace {
 
 using namespace ardel;
 
-const std::string& inputPath() {
-    static const std::string path = [] {
-        std::string name = "/tmp/ardel-fuzz-" + std::to_string(::getpid()) + ".bfl";
-        std::atexit([] { std::remove(inputPath().c_str()); });
-        return name;
-    }();
-    return path;
-}
+// The file the reader reads: written for each input, removed after it.
+class InputFile {
+public:
+    InputFile() : path_("/tmp/ardel-fuzz-" + std::to_string(::getpid()) + ".bfl") {}
+    InputFile(const InputFile&) = delete;
+    InputFile& operator=(const InputFile&) = delete;
+    ~InputFile() { std::remove(path_.c_str()); }
 
-void writeInput(const std::string& bytes) {
-    std::ofstream file(inputPath(), std::ios::binary | std::ios::trunc);
-    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
+    const std::string& path() const { return path_; }
+    void write(const std::string& bytes) const {
+        std::ofstream file(path_, std::ios::binary | std::ios::trunc);
+        file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    }
 
-// Reads the file at inputPath() into a fresh project as Open does.
-ReadOutcome readAsOpen(Project& project, ConsoleToolkit& console, Form_Warning& warning) {
+private:
+    std::string path_;
+};
+
+// Reads the file into a fresh project as Open does.
+ReadOutcome readAsOpen(const InputFile& input, Project& project, ConsoleToolkit& console, Form_Warning& warning) {
     loadConversionTable(project.lb_J2M);
-    project.fileName = inputPath();
+    project.fileName = input.path();
     return readBFile(project, console, warning, false);
 }
 
@@ -61,18 +65,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ConsoleToolkit console(nowhere);
     ConsoleWarning warning(console);
 
-    writeInput(std::string(reinterpret_cast<const char*>(data), size));
+    const InputFile input;
+    input.write(std::string(reinterpret_cast<const char*>(data), size));
     Project project;
-    readAsOpen(project, console, warning);
+    readAsOpen(input, project, console, warning);
     readBFile(project, console, warning, true);
 
     const std::string first = written(project);
     if (first.empty() || !jobCodeIsNoRecordCode(project)) {
         return 0;
     }
-    writeInput(first);
+    input.write(first);
     Project again;
-    if (readAsOpen(again, console, warning) != ReadOutcome::Completed || written(again) != first) {
+    if (readAsOpen(input, again, console, warning) != ReadOutcome::Completed || written(again) != first) {
         std::fprintf(stderr, "reading back a written B-file does not give it again\n");
         std::abort();
     }
