@@ -291,6 +291,25 @@ private slots:
         QCOMPARE(asked, 2);
     }
 
+    // A dialog opens over the main window, and either may be destroyed first.
+    void dialogOpensOverTheMainWindow() {
+        auto main = toolkit_.createForm(mainDecl());
+        auto dialog = toolkit_.createForm(stationDecl());
+        QVERIFY(showActive(*main));
+        QWidget* owner = nullptr;
+        DialogAnswerer answerer;
+        answerer.expectModal("Form_Station", [&](QWidget& modal) {
+            owner = modal.parentWidget();
+            static_cast<QDialog&>(modal).done(1);
+        });
+        QCOMPARE(dialog->exec(), 1);
+        QVERIFY2(answerer.failures().isEmpty(), qPrintable(answerer.failures().join('\n')));
+        QCOMPARE(owner, static_cast<ui::QtForm&>(*main).window());
+        QTRY_COMPARE(QApplication::activeWindow(), owner);
+        main.reset();
+        dialog.reset();
+    }
+
 private:
     ui::QtToolkit& toolkit_;
 };

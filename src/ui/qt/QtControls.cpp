@@ -528,7 +528,9 @@ void QtListView::setSelectedIndex(int index) {
     }
     const QModelIndex wanted = model_->index(index);
     view_->selectionModel()->setCurrentIndex(wanted, QItemSelectionModel::ClearAndSelect);
-    view_->scrollTo(wanted);
+    if (view_->isVisible()) {
+        view_->scrollTo(wanted);
+    }
 }
 
 // --- Factory ---
