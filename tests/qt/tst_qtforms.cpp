@@ -6,6 +6,8 @@
 
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMainWindow>
@@ -289,6 +291,48 @@ private slots:
         form->close();
         QVERIFY(!qtForm.window()->isVisible());
         QCOMPARE(asked, 2);
+    }
+
+    // Captions in a label column, `beside` on its lead's row, groups side by side,
+    // the buttons in a row at the bottom, hidden controls nowhere.
+    void layoutFollowsTheDeclaration() {
+        ui::FormDecl decl = stationDecl();
+        decl.columns = 2;
+        auto left = control("group_Position", ControlKind::GroupBox, "Position");
+        auto right = control("group_Pane", ControlKind::GroupBox);
+        auto lat = control("textb_Lat", ControlKind::TextBox, "&Latitude:");
+        lat.group = "group_Position";
+        auto list = control("lb_Occupations", ControlKind::TextList);
+        list.group = "group_Pane";
+        decl.controls.insert(decl.controls.end(), {left, right, lat, list});
+        auto form = toolkit_.createForm(decl);
+        QVERIFY(showActive(*form));
+        QWidget* window = static_cast<ui::QtForm&>(*form).window();
+        auto top = [&](const char* name) { return widgetOf<QWidget>(*form, name)->mapTo(window, QPoint()).y(); };
+        auto leftEdge = [&](const char* name) { return widgetOf<QWidget>(*form, name)->mapTo(window, QPoint()).x(); };
+
+        QLabel* caption = nullptr;
+        for (QLabel* label : window->findChildren<QLabel*>()) {
+            if (label->text() == "&SSN:") {
+                caption = label;
+            }
+        }
+        QVERIFY(caption);
+        QCOMPARE(caption->buddy(), widgetOf<QWidget>(*form, "textb_SSN"));
+        QCOMPARE(leftEdge("textb_SSN"), leftEdge("textb_Name")); // one label column
+        QCOMPARE(top("label_Note"), top("textb_ID"));            // beside its lead
+        QVERIFY(leftEdge("textb_ID") > leftEdge("label_Note"));
+        QCOMPARE(top("group_Position"), top("group_Pane")); // two columns of groups
+        QVERIFY(leftEdge("group_Pane") > leftEdge("group_Position"));
+        QVERIFY(qobject_cast<QGroupBox*>(widgetOf<QWidget>(*form, "group_Position")));
+        QVERIFY(!qobject_cast<QGroupBox*>(widgetOf<QWidget>(*form, "group_Pane"))); // frameless
+        QCOMPARE(top("cb_OK"), top("cb_Cancel"));
+        QVERIFY(top("cb_OK") > top("group_Position"));
+        QVERIFY(leftEdge("cb_Cancel") > leftEdge("cb_OK"));
+        QVERIFY(!widgetOf<QWidget>(*form, "textb_Hidden")->isVisible());
+        QCOMPARE(widgetOf<QLineEdit>(*form, "textb_ID")->width(),
+                 widgetOf<QLineEdit>(*form, "textb_ID")->maximumWidth());
+        form->close();
     }
 
     // A dialog opens over the main window, and either may be destroyed first.

@@ -35,7 +35,7 @@ int widthFor(const QWidget& widget, int columns) {
 // Qt's input mask for one of ours: each input position admits what ours may admit
 // (the exact rule is checked as the user types) and the blank is the placeholder.
 QString qtInputMask(const Mask& mask, bool digitsOnly) {
-    static const QString qtMaskChars = QStringLiteral("AaNnXx9D0d#Hh Bb><!;[]{}\\");
+    static const QString qtMaskChars = QStringLiteral("AaNnXx9D0d#HhBb><!;[]{}\\");
     QString out;
     for (std::size_t i = 0; i < mask.pattern().size(); ++i) {
         const QChar c = QChar::fromLatin1(mask.pattern()[i]);
@@ -68,6 +68,14 @@ void wrapAtColumns(QTextEdit& box, int columns) {
     box.setLineWrapColumnOrWidth(static_cast<int>(width));
     box.setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
     box.setMinimumWidth(static_cast<int>(width) + 2 * box.frameWidth() + box.verticalScrollBar()->sizeHint().width());
+}
+
+// A group box, or a frameless pane for a group without a label.
+QWidget* makeGroupWidget(const ControlDecl& decl, QWidget* parent) {
+    if (decl.label.empty()) {
+        return new QWidget(parent);
+    }
+    return new QGroupBox(toQt(decl.label), parent);
 }
 
 InputRules rulesOf(const ControlDecl& decl) {
@@ -136,15 +144,6 @@ void QtHeading::setText(const std::string& text) {
     box_->setText(toQt(text));
     box_->setCursorPosition(0);
 }
-
-namespace {
-QWidget* makeGroupWidget(const ControlDecl& decl, QWidget* parent) {
-    if (decl.label.empty()) {
-        return new QWidget(parent);
-    }
-    return new QGroupBox(toQt(decl.label), parent);
-}
-} // namespace
 
 QtGroupBox::QtGroupBox(QtForm& form, const ControlDecl& decl, QWidget* parent)
     : QtControl(form, decl, makeGroupWidget(decl, parent)), title_(decl.label) {}

@@ -139,7 +139,7 @@ void QtForm::buildMainWindow() {
         actions_[entry.id].push_back(menu->menuAction());
         addMenuEntries(menu, entry.children);
     }
-    mainWindow_->statusBar();
+    mainWindow_->statusBar(); // created now: it shows the hints of the menu entries
     mainWindow_->closeAllowed = [this] { return !closeRequested || closeRequested(); };
     mainWindow_->closed = [this] { toolkit_.mainWindowClosed(); };
 }
