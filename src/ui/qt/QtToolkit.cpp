@@ -67,6 +67,19 @@ Answer answerOf(QMessageBox::StandardButton button) {
         return Answer::OK;
     }
 }
+
+// A file dialog filter in Qt's form: the description as given, then the
+// ";"-separated patterns in parentheses ("*.*" being every file).
+QString qtFilter(const FileFilter& filter) {
+    QStringList patterns;
+    for (const QString& pattern : toQt(filter.pattern).split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const QString trimmed = pattern.trimmed();
+        patterns << (trimmed == QStringLiteral("*.*") ? QStringLiteral("*") : trimmed);
+    }
+    const QString description = filter.description.empty() ? toQt(filter.pattern) : toQt(filter.description);
+    return description + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+}
+
 } // namespace
 
 ModalScope::ModalScope() : previous_(QApplication::activeWindow()) {}
@@ -141,16 +154,6 @@ Answer QtToolkit::messageBox(const std::string& caption, const std::string& text
     box.exec();
     QAbstractButton* clicked = box.clickedButton();
     return answerOf(clicked ? box.standardButton(clicked) : set.onClose);
-}
-
-QString QtToolkit::qtFilter(const FileFilter& filter) {
-    QStringList patterns;
-    for (const QString& pattern : toQt(filter.pattern).split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
-        const QString trimmed = pattern.trimmed();
-        patterns << (trimmed == QStringLiteral("*.*") ? QStringLiteral("*") : trimmed);
-    }
-    const QString description = filter.description.empty() ? toQt(filter.pattern) : toQt(filter.description);
-    return description + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
 }
 
 std::optional<std::string> QtToolkit::fileDialog(const FileDialogRequest& request, bool save) {

@@ -54,10 +54,6 @@ public:
     int run() override;
     void quit(int exitCode) override;
 
-    // A file dialog filter in Qt's form: the description as given, then the
-    // ";"-separated patterns in parentheses ("*.*" being every file).
-    static QString qtFilter(const FileFilter& filter);
-
     // --- For the forms ---
     // Makes the main window the owner of a dialog about to run, so that it opens over it.
     void attachDialog(QDialog& dialog) const;
