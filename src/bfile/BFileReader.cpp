@@ -92,6 +92,7 @@ private:
     std::string_view code() const { return field(record::kCode, record::kCodeWidth); }
     std::string_view body() const { return field(record::kBody, record::kBodyWidth); }
     std::string_view key(std::size_t width) const { return field(record::kKey, width); }
+    bool isClosingRecord() const;
     void advance();
 
     bool readRecord(); // false when an error stopped the read
@@ -121,6 +122,7 @@ private:
     InputLines* input_ = nullptr;
     std::string_view line_;
     bool headerTaken_ = false;
+    std::string closingCode_; // the job code of the first line, which the last record carries
     int oldAntennas_ = 0;
     SessionWorkArea session_;
 };
@@ -131,10 +133,17 @@ void Reading::advance() {
     line_ = input_->next() ? input_->line() : std::string_view(kNoLine);
 }
 
+// The last record carries the job code in place of a record code and a blank body. A
+// job code that is also a record code ("10", "86", ...) must not make it read as one.
+bool Reading::isClosingRecord() const {
+    return !closingCode_.empty() && code() == closingCode_ && body().find_first_not_of(' ') == std::string_view::npos;
+}
+
 ReadOutcome Reading::run(InputLines& input) {
     input_ = &input;
     if (input.next()) {
         line_ = input.line();
+        closingCode_ = std::string(code());
         if (!merging_) {
             takeHeader();
         }
@@ -169,6 +178,9 @@ ReadOutcome Reading::run(InputLines& input) {
 bool Reading::readRecord() {
     if (code() == "25" && !readSessions()) {
         return false;
+    }
+    if (isClosingRecord()) {
+        return true;
     }
     if (!merging_) {
         readHeaderRecord();
@@ -225,7 +237,7 @@ void Reading::readHeaderRecord() {
 }
 
 bool Reading::readSessions() {
-    while (code() == "25") {
+    while (code() == "25" && !isClosingRecord()) {
         if (!readSession()) {
             return false;
         }
@@ -241,7 +253,7 @@ bool Reading::readSession() {
     session_.commentCount = 0;
     session_.occupationCount = 0;
     advance();
-    while (code() == "26" && session_.commentCount < kMostLinesPerSession) {
+    while (code() == "26" && !isClosingRecord() && session_.commentCount < kMostLinesPerSession) {
         if (session_.commentCount > 0) {
             session_.comments += "\r\n";
         }
@@ -249,7 +261,7 @@ bool Reading::readSession() {
         ++session_.commentCount;
         advance();
     }
-    while (code() == "27" && session_.occupationCount < kMostLinesPerSession) {
+    while (code() == "27" && !isClosingRecord() && session_.occupationCount < kMostLinesPerSession) {
         if (key(kSsnWidth) != view(session_.part25, 0, kSsnWidth)) {
             stop(messages::kSsnMismatch);
             return false;

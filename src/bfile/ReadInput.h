@@ -19,7 +19,7 @@ namespace ardel {
 class InputLines {
 public:
     static constexpr std::size_t kWidth = 80;
-    static constexpr std::size_t kBufferSize = std::size_t{1} << 20;
+    static constexpr std::size_t kBufferSize = std::size_t{1} << 16;
 
     // Opens the file for reading; false when it cannot be opened.
     bool open(const std::string& path);

@@ -134,5 +134,33 @@ TEST_F(ReaderRoundTrip, AFileInAnyOrderIsWrittenInTheWritersOrderWithFreshNumber
     EXPECT_EQ(written(project), expected);
 }
 
+// The last record carries the job code where a record code goes: a job code that is
+// also a record code must not read the closing record as a title, session or height.
+TEST_F(ReaderRoundTrip, AJobCodeThatIsARecordCodeStillReadsBackWhole) {
+    Project original;
+    original.header.ProjectTitle = "TITLE";
+    addSession(original, part25("0005", "ABCD"), {"A COMMENT"}, {occupation("2401311200")});
+    original.lb_Instruments.append(fit("001 RECEIVER", 70));
+    original.lb_Antennas.append(fit("001   ANTENNA", 70));
+    original.lb_Stations.append(buildStationLine(stationBody("0005", "FIVE"), "ABCD"));
+    original.lb_86.append(fit("0005 HEIGHTS", 70));
+    original.lb_90.append(fit("0005 FIXED", 70));
+    Project sessionLast; // a file whose closing record follows a session's occupations
+    addSession(sessionLast, part25("0005", "ABCD"), {"A COMMENT"}, {occupation("2401311200")});
+
+    for (const char* jobCode : {"10", "11", "12", "13", "25", "26", "27", "70", "71", "72", "80", "86", "90"}) {
+        for (Project* source : {&original, &sessionLast}) {
+            source->header.JobCode = jobCode;
+            clearProject();
+            warning.setSuppressed(true);
+            const std::string file = written(*source);
+            EXPECT_EQ(readBytes(file), ReadOutcome::Completed) << jobCode;
+            EXPECT_EQ(fit(project.header.ProjectTitle, 70), fit(source->header.ProjectTitle, 70)) << jobCode;
+            EXPECT_EQ(project.lb_Sessions.lines(), source->lb_Sessions.lines()) << jobCode;
+            EXPECT_EQ(written(project), file) << jobCode;
+        }
+    }
+}
+
 } // namespace
 } // namespace ardel
