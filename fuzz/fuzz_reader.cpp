@@ -4,8 +4,9 @@
 // the same bytes. Messages and warnings are formatted and thrown away.
 //
 // The check needs a job code that begins with a capital letter, as the header editor
-// demands: the last record carries the job code in the place of a record code, so a
-// job code such as "10" makes the last record read back as a *10* record.
+// demands: the last record carries the job code in the place of a record code, and the
+// reader takes any blank record whose code is the job code for it, so with a job code
+// such as "26" a blank comment line would not read back.
 #include "app/Console.h"
 #include "bfile/BFileReader.h"
 #include "bfile/BFileWriter.h"
