@@ -49,9 +49,9 @@ private slots:
         store.append("0002 B");
         store.append("0003 C");
         store.insert(0, "0001 A");
-        store.replace(1, "0002 b\xe9");
+        store.replace(1, "0002 b\xe9\r\nc\td");
         store.remove(2);
-        QCOMPARE(rowsOf(model), (QStringList{"0001 A", QString::fromLatin1("0002 b\xe9")}));
+        QCOMPARE(rowsOf(model), (QStringList{"0001 A", QString::fromLatin1("0002 b\xe9  c d")}));
         store.assign({"0009 X", "0008 Y", "0007 Z"});
         QCOMPARE(rowsOf(model), (QStringList{"0009 X", "0008 Y", "0007 Z"}));
         store.clear();

@@ -4,6 +4,20 @@
 
 namespace ardel::ui {
 
+namespace {
+// A line shows on one row: a control character in it (the line break inside a
+// session's comment text) takes one blank column.
+QString shownLine(const std::string& line) {
+    QString shown = toQt(line);
+    for (QChar& c : shown) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F) {
+            c = QLatin1Char(' ');
+        }
+    }
+    return shown;
+}
+} // namespace
+
 ListModel::ListModel(QObject* parent) : QAbstractListModel(parent) {}
 
 ListModel::~ListModel() {
@@ -32,7 +46,7 @@ QVariant ListModel::data(const QModelIndex& index, int role) const {
     if (role != Qt::DisplayRole || !index.isValid() || !source_ || index.row() >= source_->count()) {
         return {};
     }
-    return toQt(source_->at(index.row()));
+    return shownLine(source_->at(index.row()));
 }
 
 void ListModel::beforeInsert(int index) {

@@ -1,5 +1,6 @@
 // The item model of a visible list: a read-only view on a ListSource that follows
 // every change the source announces, so a list of 100,000 lines is never copied.
+// Each line shows on one row.
 #pragma once
 
 #include "ui/ListSource.h"
