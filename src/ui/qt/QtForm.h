@@ -19,8 +19,6 @@
 #include <vector>
 
 class QAction;
-class QMenu;
-class QMainWindow;
 class QWidget;
 
 namespace ardel::ui {

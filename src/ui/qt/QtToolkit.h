@@ -6,7 +6,6 @@
 #include "ui/Toolkit.h"
 
 #include <QPointer>
-#include <QString>
 
 #include <memory>
 #include <optional>
