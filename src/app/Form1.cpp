@@ -54,12 +54,17 @@ ui::FormDecl buildDecl() {
     return decl;
 }
 
-// The title as one line for the "Project: " label.
-std::string oneLine(std::string text) {
-    for (std::size_t at; (at = text.find("\r\n")) != std::string::npos;) {
-        text.replace(at, 2, " ");
+// The title on one line: its lines without their trailing blanks, joined by " / ".
+std::string oneLine(const std::string& title) {
+    std::string shown;
+    for (std::size_t start = 0; start <= title.size();) {
+        const std::size_t end = std::min(title.find("\r\n", start), title.size());
+        std::string line = title.substr(start, end - start);
+        line.erase(line.find_last_not_of(' ') + 1);
+        shown += (start == 0 ? "" : " / ") + line;
+        start = end + 2;
     }
-    return text;
+    return shown;
 }
 } // namespace
 

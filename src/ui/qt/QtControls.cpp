@@ -364,8 +364,14 @@ QtComboBox::QtComboBox(QtForm& form, const ControlDecl& decl, QWidget* parent)
         combo_->setCompleter(nullptr);
         validator_ = new InputValidator(rulesOf(decl), combo_);
         combo_->setValidator(validator_);
-        if (decl.limit > 0) {
-            combo_->setMinimumContentsLength(std::min(decl.limit, widestField));
+        // As wide as its longest item, like the lists without typing; longer texts scroll.
+        int columns = decl.items.empty() ? decl.limit : 0;
+        for (const std::string& item : decl.items) {
+            columns = std::max(columns, static_cast<int>(item.size()) + 2);
+        }
+        if (columns > 0) {
+            combo_->setMinimumContentsLength(std::min(columns, widestField));
+            combo_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
         }
         // Typing changes the text; choosing an item changes the selection only.
         QObject::connect(combo_->lineEdit(), &QLineEdit::textEdited, combo_, [this] { fire(events.textChanged); });

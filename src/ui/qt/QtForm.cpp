@@ -239,6 +239,9 @@ void QtForm::done(int result) {
 }
 
 void QtForm::show() {
+    if (mainWindow_) {
+        mainWindow_->restoreLastGeometry();
+    }
     window_->show();
     window_->raise();
     window_->activateWindow();

@@ -23,6 +23,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 };
 
+// The main window also remembers its size and position between runs.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
@@ -30,6 +31,9 @@ public:
     using QMainWindow::QMainWindow;
     std::function<bool()> closeAllowed;
     std::function<void()> closed;
+
+    // The size and position of the last run, or a roomy default on the first.
+    void restoreLastGeometry();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
