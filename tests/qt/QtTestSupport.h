@@ -7,6 +7,8 @@
 #include "ui/qt/QtText.h"
 #include "ui/qt/QtToolkit.h"
 
+#include <QStandardPaths>
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
@@ -202,10 +204,12 @@ inline bool showActive(ui::Form& form) {
 
 } // namespace ardel::testing
 
-// The main function of a Qt test program: the toolkit owns the application.
+// The main function of a Qt test program: the toolkit owns the application; settings and
+// window positions go to the test location, never into the user's own settings.
 #define ARDEL_QT_TEST_MAIN(TestClass)                                                                                  \
     int main(int argc, char** argv) {                                                                                  \
         QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);                                                       \
+        QStandardPaths::setTestModeEnabled(true);                                                                      \
         ardel::ui::QtToolkit toolkit(argc, argv);                                                                      \
         TestClass test(toolkit);                                                                                       \
         return QTest::qExec(&test, argc, argv);                                                                        \
