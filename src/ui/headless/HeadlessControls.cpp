@@ -150,7 +150,11 @@ std::string HeadlessComboBox::text() const {
     return decl_.kind == ControlKind::DropDownEdit ? editText_ : itemText(selected_);
 }
 
+// A drop-down list without typing has no text of its own to set.
 void HeadlessComboBox::setText(const std::string& text) {
+    if (decl_.kind != ControlKind::DropDownEdit) {
+        return;
+    }
     editText_ = text;
     if (events.textChanged) {
         events.textChanged();
