@@ -22,8 +22,9 @@ struct ControlEvents {
     std::function<void()> selectionChanged;
     std::function<void()> clicked;
     std::function<void()> doubleClicked;
-    // A character typed into the control; return true when the logic has handled it
-    // (the control then ignores it). Backspace arrives as '\b'.
+    // A printable character typed into the control, or Backspace as '\b' (Enter, Tab and
+    // Escape are not reported); return true when the logic has handled it (the control
+    // then ignores it).
     std::function<bool(char)> charTyped;
 };
 

@@ -190,7 +190,8 @@ void HeadlessForm::typeMore(const std::string& name, const std::string& text) {
 void HeadlessForm::press(const std::string& name, char key) {
     focus(name);
     Control& target = control(name);
-    if (target.events.charTyped && target.events.charTyped(key)) {
+    const bool reported = key == '\b' || static_cast<unsigned char>(key) >= ' ';
+    if (reported && target.events.charTyped && target.events.charTyped(key)) {
         return;
     }
     if (auto* box = dynamic_cast<HeadlessTextBox*>(&target)) {
