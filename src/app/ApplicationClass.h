@@ -21,8 +21,6 @@ public:
     // Runs the event loop; the exit code (-1 when the window could not be created).
     int run(const std::vector<std::string>& words);
 
-    Form1* mainWindow() { return mainWindow_.get(); }
-
 private:
     ui::Toolkit& toolkit_;
     std::unique_ptr<Form1> mainWindow_;

@@ -24,7 +24,6 @@ public:
 
     ui::Form& form() { return *form_; }
     Project& project() { return project_; }
-    DocumentCommands& commands() { return commands_; }
 
     // Reads the file named on the command line.
     void openAtStartup(const std::string& path);
