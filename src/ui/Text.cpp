@@ -45,13 +45,13 @@ bool startsWithNoCase(std::string_view text, std::string_view prefix) {
     return true;
 }
 
-std::string format(const char* fmt, ...) {
+std::string formatArgs(const char* fmt, va_list args) {
     std::vector<char> buffer(std::char_traits<char>::length(fmt) + 1);
     for (;;) {
-        va_list args;
-        va_start(args, fmt);
-        const int needed = std::vsnprintf(buffer.data(), buffer.size(), fmt, args);
-        va_end(args);
+        va_list attempt;
+        va_copy(attempt, args);
+        const int needed = std::vsnprintf(buffer.data(), buffer.size(), fmt, attempt);
+        va_end(attempt);
         if (needed < 0) {
             return {};
         }
@@ -60,6 +60,14 @@ std::string format(const char* fmt, ...) {
         }
         buffer.resize(buffer.size() * 2);
     }
+}
+
+std::string format(const char* fmt, ...) {
+    va_list args;
+    va_start(args, fmt);
+    std::string text = formatArgs(fmt, args);
+    va_end(args);
+    return text;
 }
 
 } // namespace ardel::ui

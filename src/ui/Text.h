@@ -2,6 +2,7 @@
 // match used by every list lookup, and printf-style formatting without a length limit.
 #pragma once
 
+#include <cstdarg>
 #include <string>
 #include <string_view>
 
@@ -16,7 +17,9 @@ std::string upperCase(std::string_view text);
 // True when `text` begins with `prefix`, letter case ignored. Every text begins with "".
 bool startsWithNoCase(std::string_view text, std::string_view prefix);
 
-// printf-style formatting; the result may be of any length.
+// printf-style formatting; the result may be of any length (the buffer starts at the
+// format's length and doubles until the text fits).
 std::string format(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
+std::string formatArgs(const char* fmt, va_list args);
 
 } // namespace ardel::ui

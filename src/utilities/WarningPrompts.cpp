@@ -1,8 +1,8 @@
 #include "utilities/WarningPrompts.h"
 
+#include "ui/Text.h"
+
 #include <cstdarg>
-#include <cstdio>
-#include <vector>
 
 namespace ardel {
 
@@ -38,25 +38,6 @@ ui::FormDecl buildWarningYesNoDecl() {
                           .label = "Do no show me this warning message again."}}};
 }
 
-// printf-style formatting of any length: the buffer starts at the format's length
-// and doubles until the text fits.
-std::string formatArgs(const char* format, va_list args) {
-    std::vector<char> buffer(std::char_traits<char>::length(format) + 1);
-    for (;;) {
-        va_list attempt;
-        va_copy(attempt, args);
-        const int needed = std::vsnprintf(buffer.data(), buffer.size(), format, attempt);
-        va_end(attempt);
-        if (needed < 0) {
-            return {};
-        }
-        if (static_cast<std::size_t>(needed) < buffer.size()) {
-            return std::string(buffer.data(), static_cast<std::size_t>(needed));
-        }
-        buffer.resize(buffer.size() * 2);
-    }
-}
-
 } // namespace
 
 const ui::FormDecl& warningDecl() {
@@ -78,7 +59,7 @@ Form_Warning::~Form_Warning() = default;
 void Form_Warning::show(const char* format, ...) {
     va_list args;
     va_start(args, format);
-    const std::string message = formatArgs(format, args);
+    const std::string message = ui::formatArgs(format, args);
     va_end(args);
     showMessage(message);
 }
