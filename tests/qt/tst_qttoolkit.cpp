@@ -7,6 +7,7 @@
 
 #include <QComboBox>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -125,7 +126,11 @@ private slots:
                     shownFilters << types->itemText(i);
                 }
             }
-            dialog.selectFile(dir.filePath("a.bfl"));
+            // Typed into the name box: selectFile() waits for the folder to be listed
+            // and leaves a focused name box alone, which made the answer racy.
+            auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
+            QVERIFY(name);
+            name->setText(dir.filePath("a.bfl"));
             static_cast<QDialog&>(dialog).accept();
         });
         const auto chosen = toolkit_.openFileDialog(bfileRequest("Open B-File", dir.path().toStdString()));
