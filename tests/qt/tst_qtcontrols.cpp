@@ -3,6 +3,8 @@
 // as the headless realization for the same keys.
 #include "QtTestSupport.h"
 
+#include "editors/header/FormHeaderInfoDecl.h"
+
 #include "ui/Wrap.h"
 #include "ui/headless/HeadlessToolkit.h"
 #include "ui/qt/QtText.h"
@@ -153,6 +155,27 @@ private slots:
         QCOMPARE(edit->displayText(), shown);
         QCOMPARE(ui::toQt(box.text()), value);
         QVERIFY(!box.isModified());
+    }
+
+    // The header editor's job code box: a capital letter, then any character, every
+    // letter typed in lowercase shown and kept in capitals, as in the headless box.
+    void jobCodeTypedInLowercaseIsKeptInCapitals() {
+        auto form = toolkit_.createForm(formHeaderInfoDecl());
+        QVERIFY(showActive(*form));
+        auto& box = form->textBox("mtextb_JobCode");
+        auto* edit = widgetOf<QLineEdit>(*form, "mtextb_JobCode");
+        box.setFocus();
+        edit->setCursorPosition(0);
+        typeText(edit, "gp");
+        QCOMPARE(box.text(), std::string("GP"));
+        QCOMPARE(edit->displayText(), QStringLiteral("GP"));
+
+        ui::HeadlessToolkit headless;
+        auto headlessForm = headless.createForm(formHeaderInfoDecl());
+        auto& scripted = static_cast<ui::HeadlessForm&>(*headlessForm);
+        scripted.show();
+        scripted.type("mtextb_JobCode", "gp");
+        QCOMPARE(scripted.textBox("mtextb_JobCode").text(), box.text());
     }
 
     void wrappedLinesMatchTheSharedRule_data() {

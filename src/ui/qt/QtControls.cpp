@@ -1,5 +1,6 @@
 #include "ui/qt/QtControls.h"
 
+#include "ui/Text.h"
 #include "ui/qt/QtForm.h"
 #include "ui/qt/QtText.h"
 #include "ui/qt/TextInput.h"
@@ -270,7 +271,8 @@ std::optional<char> QtLineBox::admitTyped(char c) const {
     if (!mask_ || box_->isReadOnly()) {
         return c;
     }
-    return mask_->accept(maskIndexAtCaret(), c);
+    const std::optional<char> accepted = mask_->accept(maskIndexAtCaret(), c);
+    return accepted && decl_.upperCase ? std::optional<char>(upperCase(*accepted)) : accepted;
 }
 
 // --- Multi-line boxes ---
