@@ -44,7 +44,7 @@ private:
     FormHeaderInfo headerEditor_;
     DocumentCommands commands_;
     std::map<std::string, std::function<void()>> menuCommands_;
-    std::string serfilPath_; // the SERFIL last imported or exported in this run
+    std::string serfilPath_; // set by each SERFIL import of this run; export starts from it
     bool closing_ = false;
 };
 
