@@ -41,7 +41,7 @@ public:
     void assign(std::vector<std::string> lines);
 
     // The first index from the top whose line begins with `prefix`, case ignored; -1 when none.
-    int find(std::string_view prefix) const;
+    int find(std::string_view prefix) const override;
 
 private:
     std::string keyOf(std::string_view line) const;

@@ -14,4 +14,12 @@ int ComboBox::selectPrefix(const std::string& prefix) {
     return -1;
 }
 
+int ListView::selectPrefix(const std::string& prefix) {
+    const int found = source() ? source()->find(prefix) : -1;
+    if (found >= 0) {
+        setSelectedIndex(found);
+    }
+    return found;
+}
+
 } // namespace ardel::ui

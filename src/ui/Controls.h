@@ -102,6 +102,9 @@ public:
     virtual ListSource* source() const = 0;
     virtual int selectedIndex() const = 0;
     virtual void setSelectedIndex(int index) = 0; // -1 unselects
+    // Selects the first line that begins with `prefix`, letter case ignored; returns its index or -1
+    // (the selection is unchanged then).
+    int selectPrefix(const std::string& prefix);
     // Menu entries of the list's pop-up menu are reached through the form's menu calls by id.
 };
 

@@ -1,5 +1,7 @@
 #include "ui/ListSource.h"
 
+#include "ui/Text.h"
+
 #include <algorithm>
 
 namespace ardel::ui {
@@ -9,6 +11,15 @@ ListSource::~ListSource() {
     for (ListObserver* observer : observers) {
         observer->sourceDestroyed();
     }
+}
+
+int ListSource::find(std::string_view prefix) const {
+    for (int i = 0; i < count(); ++i) {
+        if (startsWithNoCase(at(i), prefix)) {
+            return i;
+        }
+    }
+    return -1;
 }
 
 void ListSource::addObserver(ListObserver* observer) {

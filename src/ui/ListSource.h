@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace ardel::ui {
@@ -30,6 +31,8 @@ public:
 
     virtual int count() const = 0;
     virtual const std::string& at(int index) const = 0;
+    // The first index from the top whose line begins with `prefix`, letter case ignored; -1 when none.
+    virtual int find(std::string_view prefix) const;
 
     void addObserver(ListObserver* observer);
     void removeObserver(ListObserver* observer);

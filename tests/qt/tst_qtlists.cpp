@@ -94,7 +94,9 @@ private slots:
 
         list.setSelectedIndex(stations.find("0003")); // a key lookup, as the program does it
         QCOMPARE(list.selectedIndex(), 2);
-        list.setSelectedIndex(stations.find("0004 meadowb"));
+        QCOMPARE(list.selectPrefix("0004 meadowb"), 3);
+        QCOMPARE(list.selectedIndex(), 3);
+        QCOMPARE(list.selectPrefix("0009"), -1); // no such line: the selection stays
         QCOMPARE(list.selectedIndex(), 3);
         list.setSelectedIndex(9);
         QCOMPARE(list.selectedIndex(), -1);

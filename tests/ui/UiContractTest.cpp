@@ -249,6 +249,10 @@ TEST_F(UiContract, ListSelectionFollowsTheLines) {
     list.events.selectionChanged = [&] { ++changes; };
     list.setSelectedIndex(stations->find("0002"));
     EXPECT_EQ(list.selectedIndex(), 1);
+    EXPECT_EQ(list.selectPrefix("0003 me"), 2);
+    EXPECT_EQ(list.selectPrefix("0009"), -1); // no such line: the selection stays
+    EXPECT_EQ(list.selectedIndex(), 2);
+    EXPECT_EQ(list.selectPrefix("0002"), 1);
     stations->insert(0, "0000 ASH");
     EXPECT_EQ(list.selectedIndex(), 2);
     stations->remove(2);
@@ -256,7 +260,7 @@ TEST_F(UiContract, ListSelectionFollowsTheLines) {
     list.setSelectedIndex(1);
     stations->clear();
     EXPECT_EQ(list.selectedIndex(), -1);
-    EXPECT_EQ(changes, 2); // the store's changes fire nothing
+    EXPECT_EQ(changes, 4); // the store's changes fire nothing
 
     stations->append("0005 ELM");
     list.setSelectedIndex(0);
