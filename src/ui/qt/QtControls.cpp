@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -82,6 +83,24 @@ QWidget* makeGroupWidget(const ControlDecl& decl, QWidget* parent) {
 InputRules rulesOf(const ControlDecl& decl) {
     return {decl.limit, decl.digitsOnly, decl.upperCase};
 }
+
+// A button that Enter presses while it has the focus. Only the button declared default
+// is the dialog's default: a Qt dialog would otherwise make its first button the
+// default when none is declared, and Enter anywhere in it would press that button.
+class FocusPressedButton : public QPushButton {
+public:
+    explicit FocusPressedButton(QWidget* parent) : QPushButton(parent) {}
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+        if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            click();
+            return;
+        }
+        QPushButton::keyPressEvent(event);
+    }
+};
 } // namespace
 
 // --- Common ---
@@ -157,8 +176,9 @@ void QtGroupBox::setText(const std::string& text) {
 }
 
 QtButton::QtButton(QtForm& form, const ControlDecl& decl, QWidget* parent)
-    : QtControl(form, decl, new QPushButton(parent)), button_(static_cast<QPushButton*>(widget_)) {
+    : QtControl(form, decl, new FocusPressedButton(parent)), button_(static_cast<QPushButton*>(widget_)) {
     button_->setText(toQt(decl.label));
+    button_->setAutoDefault(decl.isDefault);
     button_->setDefault(decl.isDefault);
     QObject::connect(button_, &QPushButton::clicked, button_, [this] { fire(events.clicked); });
 }
