@@ -126,6 +126,18 @@ TEST_F(UiContract, WrapKeepsOpeningBlanksWithTheFirstWord) {
     EXPECT_EQ(box.line(1), "cd");
 }
 
+// A line break counts two characters of the limit, as it is kept as CR LF.
+TEST_F(UiContract, MultiLineBoxKeepsLineBreaksWithinItsLimit) {
+    auto comment = control("textb_Comment", ControlKind::MultiLineText);
+    comment.limit = 12;
+    auto form = toolkit.createForm(dialogDecl("Form_Comment", {comment}));
+    auto& scripted = open(form);
+    auto& box = scripted.textBox("textb_Comment");
+    scripted.typeMore("textb_Comment", "ab\ncdefghi\nj\tk");
+    EXPECT_EQ(box.text(), "ab\r\ncdefghij");
+    EXPECT_EQ(box.lineCount(), 2);
+}
+
 // The user moves the focus; the logic moves it silently; a message box takes nothing.
 TEST_F(UiContract, FocusEventsComeOnlyFromTheUser) {
     auto form = toolkit.createForm(dialogDecl("Form_Station", {control("textb_SSN", ControlKind::TextBox),
@@ -195,6 +207,19 @@ TEST_F(UiContract, ComboSelectsByPrefixAndKeepsItsEditText) {
     antenna.setText("typed");
     antenna.addItem("NOV600");
     EXPECT_EQ(antenna.text(), "typed");
+}
+
+TEST_F(UiContract, DropDownEditAdmitsWhatItsDeclarationSays) {
+    auto number = control("combo_Number", ControlKind::DropDownEdit);
+    number.digitsOnly = true;
+    auto code = control("combo_Code", ControlKind::DropDownEdit);
+    code.upperCase = true;
+    auto form = toolkit.createForm(dialogDecl("Form_Combo", {number, code}));
+    auto& scripted = open(form);
+    scripted.typeMore("combo_Number", "1a2\t3");
+    EXPECT_EQ(scripted.comboBox("combo_Number").text(), "123");
+    scripted.typeMore("combo_Code", "trm\xe9");
+    EXPECT_EQ(scripted.comboBox("combo_Code").text(), "TRM\xc9");
 }
 
 TEST_F(UiContract, ModalDialogReturnsWhatEndedIt) {

@@ -25,6 +25,18 @@ namespace {
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
+
+// What a box admits from the user's typing, as the Qt boxes do: a printable Latin-1
+// character, a digit only in a digits-only box; letters turned to capitals in an
+// upper-case box.
+std::optional<char> admitted(const ControlDecl& decl, char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    const bool printable = byte >= 0x20 && byte != 0x7F && (byte < 0x80 || byte >= 0xA0);
+    if (!printable || (decl.digitsOnly && !isDigit(c))) {
+        return std::nullopt;
+    }
+    return decl.upperCase ? upperCase(c) : c;
+}
 } // namespace
 
 // --- Text boxes ---
@@ -71,25 +83,18 @@ void HeadlessTextBox::typeChar(char c) {
         }
         return;
     }
-    if (mask_) {
-        const auto accepted = mask_->accept(static_cast<int>(text_.size()), c);
-        if (!accepted) {
-            return;
-        }
-        c = *accepted;
-    } else {
-        const bool lineBreak = c == '\n' && decl_.kind == ControlKind::MultiLineText;
-        if ((decl_.digitsOnly && !isDigit(c)) || (c == '\n' && !lineBreak)) {
-            return;
-        }
-        if (limit_ > 0 && static_cast<int>(text_.size()) >= limit_) {
-            return;
-        }
-        if (lineBreak) {
-            text_ += '\r';
-        }
+    const bool lineBreak = c == '\n' && decl_.kind == ControlKind::MultiLineText;
+    const auto accepted = mask_ ? mask_->accept(static_cast<int>(text_.size()), c)
+                                : (lineBreak ? std::optional<char>(c) : admitted(decl_, c));
+    // A line break takes two characters of the limit: it is kept as CR LF.
+    const std::size_t width = lineBreak ? 2 : 1;
+    if (!accepted || (!mask_ && limit_ > 0 && text_.size() + width > static_cast<std::size_t>(limit_))) {
+        return;
     }
-    text_ += decl_.upperCase ? upperCase(c) : c;
+    if (lineBreak) {
+        text_ += '\r';
+    }
+    text_ += decl_.upperCase ? upperCase(*accepted) : *accepted;
     modified_ = true;
     if (events.textChanged) {
         events.textChanged();
@@ -174,10 +179,11 @@ void HeadlessComboBox::typeChar(char c) {
         }
         return;
     }
-    if (limit_ > 0 && static_cast<int>(editText_.size()) >= limit_) {
+    const auto accepted = admitted(decl_, c);
+    if (!accepted || (limit_ > 0 && static_cast<int>(editText_.size()) >= limit_)) {
         return;
     }
-    setText(editText_ + c);
+    setText(editText_ + *accepted);
 }
 
 // --- Lists ---
