@@ -91,6 +91,7 @@ TEST_F(DocumentCommandsTest, LostIdAnsweredNoAbortsTheSaveAndASuppressedQuestion
     expectLostIdQuestion("0001", "ABCD", false, true);
     toolkit.expectMessage("Abort", "Save Aborted.");
     form().triggerMenu(menu::kSaveAs);
+    EXPECT_EQ(toolkit.lastIcon(), ui::Icon::Information);
     EXPECT_FALSE(std::filesystem::exists(path));
     EXPECT_TRUE(project().isModified());
 
@@ -107,6 +108,8 @@ TEST_F(DocumentCommandsTest, SaveAsOntoAnExistingFileAnsweredNoLeavesItAndTheNam
     toolkit.expectSaveFile("Select Output B-File Name", path);
     toolkit.expectMessage("Save B-File", path + " Exists. Do you wish to overwrite it?", Answer::No);
     form().triggerMenu(menu::kSaveAs);
+    EXPECT_EQ(toolkit.lastIcon(), ui::Icon::Question);
+    EXPECT_EQ(toolkit.lastButtons(), ui::Buttons::YesNo);
     EXPECT_EQ(readFile(path), "precious");
     EXPECT_EQ(project().fileName, "");
     EXPECT_EQ(form().caption(), "Ardel - Create B-File [][modified]");
@@ -137,6 +140,8 @@ TEST_F(DocumentCommandsTest, NewAnsweredCancelKeepsEverythingAndNoEmptiesWithout
     addStation("0001", "");
     toolkit.expectMessage("Exit Ardel", kSaveQuestion, Answer::Cancel);
     form().triggerMenu(menu::kNew);
+    EXPECT_EQ(toolkit.lastIcon(), ui::Icon::Question);
+    EXPECT_EQ(toolkit.lastButtons(), ui::Buttons::YesNoCancel);
     EXPECT_EQ(project().lb_Stations.count(), 1);
     EXPECT_TRUE(project().isModified());
 
