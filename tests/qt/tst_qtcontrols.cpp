@@ -366,6 +366,36 @@ private slots:
         QCOMPARE(ui::toQt(combo.text()), QStringLiteral("typed"));
     }
 
+    // A handler that clears the selection while the user types keeps the typed text
+    // and the caret; choosing the item chosen before is then a change of selection.
+    void dropDownEditTypingMayClearTheSelection() {
+        auto datum = control("combo_Datum", ControlKind::DropDownEdit, "&Datum:");
+        datum.items = {"NAD83", "WGS84"};
+        auto form = toolkit_.createForm(dialogDecl("Form_Edit", {datum}));
+        QVERIFY(showActive(*form));
+        auto& combo = form->comboBox("combo_Datum");
+        auto* box = widgetOf<QComboBox>(*form, "combo_Datum");
+        int selections = 0;
+        combo.events.selectionChanged = [&] { ++selections; };
+        combo.events.textChanged = [&] { combo.setSelectedIndex(-1); };
+        combo.setSelectedIndex(0);
+
+        combo.setFocus();
+        box->lineEdit()->setCursorPosition(3);
+        typeText(box, "xy");
+        QCOMPARE(ui::toQt(combo.text()), QStringLiteral("NADxy83"));
+        QCOMPARE(box->lineEdit()->cursorPosition(), 5);
+        QCOMPARE(combo.selectedIndex(), -1);
+        QCOMPARE(selections, 2);
+
+        box->showPopup();
+        box->view()->setCurrentIndex(box->model()->index(0, 0));
+        QTest::keyClick(box->view(), Qt::Key_Return);
+        QCOMPARE(combo.selectedIndex(), 0);
+        QCOMPARE(combo.text(), std::string("NAD83"));
+        QCOMPARE(selections, 3);
+    }
+
 private:
     ui::QtToolkit& toolkit_;
 };

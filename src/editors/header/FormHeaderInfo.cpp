@@ -97,8 +97,11 @@ void FormHeaderInfo::bindEvents() {
         };
     }
     ui::ComboBox& datum = form_->comboBox(kDatumList);
+    // Typed text is no item: the list then has no selection, so that choosing any
+    // item afterwards, the one chosen before included, looks its datum up again.
     datum.events.textChanged = [this, &datum] {
         if (!opening_) {
+            datum.setSelectedIndex(-1);
             lookUpDatum(datum.text());
         }
     };

@@ -407,12 +407,14 @@ QtComboBox::QtComboBox(QtForm& form, const ControlDecl& decl, QWidget* parent)
 void QtComboBox::changeQuietly(const std::function<void()>& change, bool keepEditText) {
     const QSignalBlocker quiet(combo_);
     const QString editText = editable() ? combo_->lineEdit()->text() : QString();
+    const int caret = editable() ? combo_->lineEdit()->cursorPosition() : 0;
     if (validator_) {
         validator_->setActive(false);
     }
     change();
     if (editable() && keepEditText && combo_->lineEdit()->text() != editText) {
         combo_->lineEdit()->setText(editText);
+        combo_->lineEdit()->setCursorPosition(caret);
     }
     if (validator_) {
         validator_->setActive(true);

@@ -178,6 +178,21 @@ TEST_F(FormHeaderInfoTest, DatumLookupFillsInOnlyAnExactDatumName) {
               1);
     EXPECT_EQ(writtenRecords()[3], "000040*13*NAD 83" + blanks(64));
 
+    // Typing over the chosen datum and then choosing that same item again fills in
+    // its ellipsoid once more.
+    project.newHeader = true;
+    EXPECT_EQ(runEditor([&](HeadlessForm& f) {
+                  f.typeMore("combo_DatumName", "X");
+                  EXPECT_EQ(ellipsoidOf(f), "|||");
+                  f.choose("combo_DatumName", 0);
+                  EXPECT_EQ(f.comboBox("combo_DatumName").text(), "NORTH AMERICAN DATUM-83 ");
+                  EXPECT_EQ(ellipsoidOf(f), "GRS-80          |6378137000|2982572221|");
+                  f.click("cb_1");
+              }),
+              1);
+    EXPECT_EQ(writtenRecords()[3],
+              "000040*13*NORTH AMERICAN DATUM-83 GRS-80          63781370002982572221" + blanks(10));
+
     // The same editor object opened on a new header starts afresh.
     project.newHeader = true;
     EXPECT_EQ(runEditor([&](HeadlessForm& f) { EXPECT_EQ(ellipsoidOf(f), "GRS-80          |6378137000|2982572221|"); }),
