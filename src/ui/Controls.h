@@ -68,6 +68,8 @@ public:
     virtual void setText(const std::string& text) = 0;
     virtual void setLimit(int limit) = 0;
     virtual void setReadOnly(bool readOnly) = 0;
+    // A box that is no tab stop is skipped by Tab and by the first focus of an opening dialog.
+    virtual void setTabStop(bool tabStop) = 0;
     virtual bool isModified() const = 0; // changed by the user since the last setText or setModified(false)
     virtual void setModified(bool modified) = 0;
     virtual void selectAll() = 0;

@@ -207,6 +207,33 @@ private slots:
         QVERIFY2(answerer.failures().isEmpty(), qPrintable(answerer.failures().join('\n')));
     }
 
+    // Tab passes over a box that is no tab stop, and an opening dialog does not focus it.
+    void textBoxThatIsNoTabStopIsPassedOver() {
+        auto form = toolkit_.createForm(stationDecl());
+        auto& ssnBox = form->textBox("textb_SSN");
+        ssnBox.setTabStop(false);
+        DialogAnswerer answerer;
+        answerer.expectModal("Form_Station", [](QWidget& dialog) {
+            auto* ssn = dialog.findChild<QLineEdit*>("textb_SSN");
+            auto* name = dialog.findChild<QLineEdit*>("textb_Name");
+            QVERIFY(name->hasFocus());
+            QTest::keyClick(name, Qt::Key_Tab, Qt::ShiftModifier);
+            QVERIFY(!ssn->hasFocus());
+            QTest::mouseClick(ssn, Qt::LeftButton); // a click still focuses it
+            QVERIFY(ssn->hasFocus());
+            dialog.close();
+        });
+        QCOMPARE(form->exec(), 0);
+
+        ssnBox.setTabStop(true);
+        answerer.expectModal("Form_Station", [](QWidget& dialog) {
+            QVERIFY(dialog.findChild<QLineEdit*>("textb_SSN")->hasFocus());
+            dialog.close();
+        });
+        QCOMPARE(form->exec(), 0);
+        QVERIFY2(answerer.failures().isEmpty(), qPrintable(answerer.failures().join('\n')));
+    }
+
     void menusFollowTheirDeclaration() {
         auto form = toolkit_.createForm(mainDecl());
         auto& qtForm = static_cast<ui::QtForm&>(*form);

@@ -242,6 +242,50 @@ TEST_F(UiContract, ModalDialogReturnsWhatEndedIt) {
     EXPECT_EQ(asked, 1);
 }
 
+// An opening dialog focuses the first box that is a tab stop, unless the logic chose one.
+TEST_F(UiContract, TextBoxThatIsNoTabStopIsNotFocusedFirst) {
+    auto form = toolkit.createForm(dialogDecl(
+        "Form_Station", {control("textb_SSN", ControlKind::TextBox), control("textb_Name", ControlKind::TextBox)}));
+    auto& ssn = form->textBox("textb_SSN");
+    ssn.setTabStop(false);
+    toolkit.expectDialog("Form_Station", [](ui::HeadlessForm& dialog) { EXPECT_EQ(dialog.focused(), "textb_Name"); });
+    form->exec();
+    ssn.setFocus();
+    toolkit.expectDialog("Form_Station", [](ui::HeadlessForm& dialog) { EXPECT_EQ(dialog.focused(), "textb_SSN"); });
+    form->exec();
+    ssn.setTabStop(true);
+    form->textBox("textb_Name").setTabStop(false);
+    toolkit.expectDialog("Form_Station", [](ui::HeadlessForm& dialog) { EXPECT_EQ(dialog.focused(), "textb_SSN"); });
+    form->exec();
+}
+
+// Message boxes and file dialogs are answered from the script; the settings keep what is written.
+TEST_F(UiContract, ToolkitAnswersFromTheScriptAndKeepsTheSettings) {
+    toolkit.expectMessage("Exit Ardel", "Do you want to save the current data?", ui::Answer::Cancel);
+    EXPECT_EQ(toolkit.messageBox("Exit Ardel", "Do you want to save the current data?", ui::Icon::Question,
+                                 ui::Buttons::YesNoCancel),
+              ui::Answer::Cancel);
+    EXPECT_EQ(toolkit.lastIcon(), ui::Icon::Question);
+    EXPECT_EQ(toolkit.lastButtons(), ui::Buttons::YesNoCancel);
+    toolkit.expectMessage("Error", "Bad SSN", ui::Answer::Yes); // a box with OK only has no Yes
+    EXPECT_THROW(toolkit.messageBox("Error", "Bad SSN", ui::Icon::Stop, ui::Buttons::OK), ui::ScriptFailure);
+
+    toolkit.expectOpenFile("Select Input File", "/survey/job.bfl");
+    toolkit.expectSaveFile("Select Output B-File Name", std::nullopt);
+    EXPECT_EQ(toolkit.openFileDialog({"Select Input File", "/survey", {{"All Files (*.*)", "*.*"}}}),
+              std::optional<std::string>("/survey/job.bfl"));
+    EXPECT_EQ(toolkit.lastFileRequest().startPath, "/survey");
+    EXPECT_EQ(toolkit.saveFileDialog({"Select Output B-File Name", "", {}}), std::nullopt);
+
+    ui::Settings& settings = toolkit.settings();
+    EXPECT_EQ(settings.value("InputFile"), std::nullopt);
+    EXPECT_TRUE(settings.setValue("InputFile", "/survey/caf\xe9/job.bfl"));
+    EXPECT_EQ(settings.value("InputFile"), std::optional<std::string>("/survey/caf\xe9/job.bfl"));
+    toolkit.settingsStore.writable = false;
+    EXPECT_FALSE(settings.setValue("SERFile", "/survey/pairs.ser"));
+    EXPECT_EQ(settings.value("SERFile"), std::nullopt);
+}
+
 TEST_F(UiContract, UnexpectedMessageBoxFailsQuotingIt) {
     try {
         toolkit.messageBox("Error", "No Station is Selected.", ui::Icon::Stop, ui::Buttons::OK);

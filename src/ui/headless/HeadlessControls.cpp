@@ -42,7 +42,7 @@ std::optional<char> admitted(const ControlDecl& decl, char c) {
 // --- Text boxes ---
 
 HeadlessTextBox::HeadlessTextBox(HeadlessForm& form, const ControlDecl& decl)
-    : HeadlessControl(form, decl), limit_(decl.limit), readOnly_(decl.readOnly) {
+    : HeadlessControl(form, decl), limit_(decl.limit), readOnly_(decl.readOnly), tabStop_(decl.tabStop) {
     if (decl.kind == ControlKind::MaskedText) {
         mask_.emplace(decl.mask, decl.digitsOnly);
     }

@@ -68,6 +68,7 @@ public:
     void setText(const std::string& text) override;
     void setLimit(int limit) override { limit_ = limit; }
     void setReadOnly(bool readOnly) override { readOnly_ = readOnly; }
+    void setTabStop(bool tabStop) override { tabStop_ = tabStop; }
     bool isModified() const override { return modified_; }
     void setModified(bool modified) override { modified_ = modified; }
     void selectAll() override { allSelected_ = true; }
@@ -80,6 +81,7 @@ public:
     // The text as the box shows it (a masked box shows its literals).
     std::string displayText() const;
     bool isReadOnly() const { return readOnly_; }
+    bool isTabStop() const { return tabStop_; }
 
 private:
     std::vector<std::string> displayedLines() const;
@@ -87,6 +89,7 @@ private:
     std::string text_;
     int limit_;
     bool readOnly_;
+    bool tabStop_;
     bool modified_ = false;
     bool allSelected_ = false;
     std::optional<Mask> mask_;

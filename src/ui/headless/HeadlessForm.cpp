@@ -30,15 +30,21 @@ std::unique_ptr<Control> makeControl(HeadlessForm& form, const ControlDecl& decl
     return std::make_unique<HeadlessLabel>(form, decl);
 }
 
+bool isTabStop(Control& control) {
+    const auto* box = dynamic_cast<const HeadlessTextBox*>(&control);
+    return box ? box->isTabStop() : control.decl().tabStop;
+}
+
 // `byTab`: reached with the Tab key, not only when chosen by the logic.
-bool takesFocus(const ControlDecl& decl, bool byTab) {
+bool takesFocus(Control& control, bool byTab) {
+    const ControlDecl& decl = control.decl();
     switch (decl.kind) {
     case ControlKind::Label:
     case ControlKind::Heading:
     case ControlKind::GroupBox:
         return false;
     default:
-        return (decl.tabStop || !byTab) && !decl.hidden;
+        return (!byTab || isTabStop(control)) && !decl.hidden && control.isEnabled();
     }
 }
 
@@ -127,11 +133,11 @@ void HeadlessForm::focusFirstControl() {
     const std::string chosen = std::exchange(pendingFocus_, std::string());
     focused_.clear();
     for (const ControlDecl& decl : decl_.controls) {
-        if (decl.name == chosen && takesFocus(decl, false) && control(decl.name).isEnabled()) {
+        if (decl.name == chosen && takesFocus(control(decl.name), false)) {
             focused_ = decl.name;
             break;
         }
-        if (focused_.empty() && takesFocus(decl, true) && control(decl.name).isEnabled()) {
+        if (focused_.empty() && takesFocus(control(decl.name), true)) {
             focused_ = decl.name;
         }
     }

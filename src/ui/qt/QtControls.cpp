@@ -112,11 +112,17 @@ QtControl<Interface>::QtControl(QtForm& form, const ControlDecl& decl, QWidget* 
     if (!decl.hint.empty()) {
         widget_->setToolTip(toQt(decl.hint));
     }
-    if (!decl.tabStop && widget_->focusPolicy() != Qt::NoFocus) {
-        widget_->setFocusPolicy(Qt::ClickFocus);
+    if (!decl.tabStop) {
+        applyTabStop(false);
     }
     if (decl.hidden) {
         widget_->hide();
+    }
+}
+
+template <class Interface> void QtControl<Interface>::applyTabStop(bool tabStop) {
+    if (widget_->focusPolicy() != Qt::NoFocus) {
+        widget_->setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);
     }
 }
 
@@ -261,6 +267,10 @@ void QtLineBox::setReadOnly(bool readOnly) {
     box_->setReadOnly(readOnly);
 }
 
+void QtLineBox::setTabStop(bool tabStop) {
+    applyTabStop(tabStop);
+}
+
 bool QtLineBox::isModified() const {
     return box_->isModified();
 }
@@ -332,6 +342,10 @@ void QtMultiLineBox::setLimit(int limit) {
 
 void QtMultiLineBox::setReadOnly(bool readOnly) {
     box_->setReadOnly(readOnly);
+}
+
+void QtMultiLineBox::setTabStop(bool tabStop) {
+    applyTabStop(tabStop);
 }
 
 bool QtMultiLineBox::isModified() const {

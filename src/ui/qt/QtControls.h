@@ -54,6 +54,8 @@ public:
     QWidget* widget() const override { return widget_; }
 
 protected:
+    // Tab passes over a control that is no tab stop; a click still focuses it.
+    void applyTabStop(bool tabStop);
     static void fire(const std::function<void()>& event) {
         if (event) {
             event();
@@ -129,6 +131,7 @@ public:
     void setText(const std::string& text) override;
     void setLimit(int limit) override;
     void setReadOnly(bool readOnly) override;
+    void setTabStop(bool tabStop) override;
     bool isModified() const override;
     void setModified(bool modified) override;
     void selectAll() override;
@@ -153,6 +156,7 @@ public:
     void setText(const std::string& text) override;
     void setLimit(int limit) override;
     void setReadOnly(bool readOnly) override;
+    void setTabStop(bool tabStop) override;
     bool isModified() const override;
     void setModified(bool modified) override;
     void selectAll() override;

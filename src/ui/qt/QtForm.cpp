@@ -318,7 +318,7 @@ void QtForm::chooseInitialFocus() {
             initial = candidate;
             break;
         }
-        if (!initial && decl.tabStop && canTakeFocus(*candidate)) {
+        if (!initial && (candidate->widget()->focusPolicy() & Qt::TabFocus) && canTakeFocus(*candidate)) {
             initial = candidate;
         }
     }
