@@ -1,5 +1,6 @@
 // Starts the real program binary with a B-file under the offscreen platform and checks
-// what its main window shows: the title and the lines of the four lists.
+// what its main window shows: the title and the lines of the four lists; and without
+// a platform to show a window on.
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -49,6 +50,22 @@ private slots:
                                               "91230N122230144120W       WAA2")));
         QVERIFY(lines.contains(QStringLiteral("lb_Antennas 001   ASH700936D_M    SNOW        CR15930") +
                                QString(29, QLatin1Char(' '))));
+    }
+
+    // No platform to show a window on: the program ends with -1 after Qt's message
+    // instead of aborting.
+    void endsWithMinusOneWhenNoWindowCanBeShown() {
+        QTemporaryDir dir;
+        QProcess program;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("no-such-platform"));
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.filePath(QStringLiteral("config")));
+        program.setProcessEnvironment(environment);
+        program.start(QStringLiteral(ARDEL_BINARY), {});
+        QVERIFY(program.waitForFinished(30000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 255);
+        QVERIFY(program.readAllStandardError().contains("no-such-platform"));
     }
 };
 

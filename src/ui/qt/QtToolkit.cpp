@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QSettings>
 
+#include <cstdlib>
 #include <utility>
 
 namespace ardel::ui {
@@ -80,6 +81,25 @@ QString qtFilter(const FileFilter& filter) {
     return description + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
 }
 
+// While the toolkit starts, a fatal message (no display to connect to, no platform
+// plugin) ends the program with -1, as a window that cannot be created does,
+// instead of aborting it.
+QtMessageHandler messagesBeforeStart = nullptr;
+
+void endOnFatalStartupMessage(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    messagesBeforeStart(type, context, message);
+    if (type == QtFatalMsg) {
+        std::_Exit(-1);
+    }
+}
+
+std::unique_ptr<QApplication> startApplication(int& argc, char** argv) {
+    messagesBeforeStart = qInstallMessageHandler(endOnFatalStartupMessage);
+    auto application = std::make_unique<QApplication>(argc, argv);
+    qInstallMessageHandler(messagesBeforeStart);
+    return application;
+}
+
 } // namespace
 
 ModalScope::ModalScope() : previous_(QApplication::activeWindow()) {}
@@ -112,7 +132,7 @@ bool QtSettings::setValue(const std::string& name, const std::string& value) {
     return store.status() == QSettings::NoError;
 }
 
-QtToolkit::QtToolkit(int& argc, char** argv) : app_(std::make_unique<QApplication>(argc, argv)) {
+QtToolkit::QtToolkit(int& argc, char** argv) : app_(startApplication(argc, argv)) {
     QCoreApplication::setOrganizationName(organization);
     QCoreApplication::setApplicationName(application);
     QApplication::setQuitOnLastWindowClosed(false);
