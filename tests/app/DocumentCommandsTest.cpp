@@ -3,6 +3,7 @@
 #include "bfile/BFileWriter.h"
 #include "support/HeadlessTest.h"
 #include "ui/Text.h"
+#include "utilities/AtomicFile.h"
 
 #include <filesystem>
 #include <sstream>
@@ -235,6 +236,46 @@ TEST_F(DocumentCommandsTest, SaveRewritesTheOpenFileInPlace) {
     form().triggerMenu(menu::kSave);
     EXPECT_EQ(readFile(path), bfileOf(project()));
     EXPECT_EQ(form().caption(), "Ardel - Create B-File [" + path + "][unmodified]");
+}
+
+// A save that fails while writing, or a project with more records than sequence numbers,
+// leaves the file as it was and the project modified.
+TEST_F(DocumentCommandsTest, AFailedSaveKeepsThePreviousFileAndTheModifiedFlag) {
+    struct ResetFaults {
+        ~ResetFaults() { writeFaults() = {}; }
+    } resetFaults;
+    Project source;
+    source.header.JobCode = "AB";
+    const std::string path = dir.path("in.bfl");
+    const std::string previous = bfileOf(source);
+    writeFile(path, previous);
+    window.openAtStartup(path);
+    addStation("0002", "");
+    const std::string modifiedTitle = "Ardel - Create B-File [" + path + "][modified]";
+
+    writeFaults().failAfterBytes = 100;
+    toolkit.expectMessage("Error - Cannot write file", "Cannot write to file " + path +
+                                                           ".\n File may be marked read-only or may be in use by "
+                                                           "another program.");
+    form().triggerMenu(menu::kSave);
+    EXPECT_EQ(toolkit.lastIcon(), ui::Icon::Stop);
+    EXPECT_EQ(readFile(path), previous);
+    EXPECT_TRUE(project().isModified());
+    EXPECT_EQ(form().caption(), modifiedTitle);
+
+    writeFaults() = {};
+    project().lb_Instruments.assign(std::vector<std::string>(99994, "001"));
+    toolkit.expectMessage("Error - Cannot write file",
+                          "This project needs 100000 records, but a B-file holds at most 99999\n"
+                          "(sequence numbers end at 999990). Nothing was written.");
+    form().triggerMenu(menu::kSave);
+    EXPECT_EQ(readFile(path), previous);
+    EXPECT_EQ(form().caption(), modifiedTitle);
+
+    project().lb_Instruments.remove(0);
+    form().triggerMenu(menu::kSave);
+    EXPECT_EQ(readFile(path), bfileOf(project()));
+    EXPECT_FALSE(project().isModified());
 }
 
 TEST_F(DocumentCommandsTest, AReadStoppedByAnErrorKeepsThePartialProjectUnboundToTheFile) {
