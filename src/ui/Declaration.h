@@ -18,7 +18,7 @@ enum class ControlKind {
     CheckBox,      // `label` is the box's own text
     DropDownList,  // drop-down list without typing
     DropDownEdit,  // drop-down list with an editable text
-    TextList,      // list of lines shown from a ListSource; `sorted`, `fixedPitch`, `popup`
+    TextList,      // list of lines shown from a ListSource (a sorted store keeps them sorted); `fixedPitch`, `popup`
     GroupBox,      // frame around the controls whose `group` names it
 };
 
@@ -48,7 +48,6 @@ struct ControlDecl {
     bool hidden = false; // carries a value between opening and saving; never shown
     bool isDefault = false;
     bool isCancel = false;
-    bool sorted = false;              // TextList: keeps its own lines in ascending order
     bool fixedPitch = false;          // Heading, TextList, MultiLineText: fixed-pitch font
     int wrapColumns = 0;              // MultiLineText: word wrap at this many columns; 0 wraps at the box's width
     int visibleLines = 0;             // MultiLineText and TextList: preferred height in lines; 0 for the default
