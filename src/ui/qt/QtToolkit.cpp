@@ -104,8 +104,11 @@ std::unique_ptr<QApplication> startApplication(int& argc, char** argv) {
 
 ModalScope::ModalScope() : previous_(QApplication::activeWindow()) {}
 
+// The closed window may still count as the active one until the platform's
+// deactivation arrives; a hidden window is no owner of the activation.
 ModalScope::~ModalScope() {
-    if (previous_ && previous_->isVisible() && !QApplication::activeWindow()) {
+    const QWidget* active = QApplication::activeWindow();
+    if (previous_ && previous_->isVisible() && (!active || !active->isVisible())) {
         previous_->activateWindow();
     }
 }
