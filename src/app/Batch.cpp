@@ -13,13 +13,6 @@ namespace {
 
 using namespace batch_status;
 
-constexpr const char* kLostIdWarning =
-    "There are no sessions for SSN %s.\n              The four character ID %s for this station will be lost. \n"
-    "              See the explanation under SERFIL for more information.\n\n              Continue?";
-constexpr const char* kCannotWrite =
-    "Cannot write to file %s.\n File may be marked read-only or may be in use by another program.";
-constexpr const char* kCannotWriteCaption = "Cannot Write File";
-
 // Reads the file as Open does: an empty project, the built-in conversion table, an empty
 // SERFIL store, not merging. False when the file is missing or the reading stopped.
 bool readAsOpen(Project& project, const std::string& path, ConsoleToolkit& console) {
@@ -41,7 +34,7 @@ int check(const std::string& path, std::ostream& out) {
 // Every station whose ID the file will lose is reported, and the conversion goes on.
 void warnOfLostIds(const Project& project, ConsoleToolkit& console) {
     for (const auto& [ssn, id] : stationsLosingIds(project)) {
-        console.print("Warning", ui::format(kLostIdWarning, ssn.c_str(), id.c_str()));
+        console.print("Warning", ui::format(kLostIdQuestion, ssn.c_str(), id.c_str()));
     }
 }
 
@@ -58,7 +51,7 @@ int convert(const std::string& in, const std::string& outPath, std::ostream& out
         return kUnwritable;
     }
     if (!saveAtomically(outPath, [&](std::ostream& file) { return writeBFile(project, file); })) {
-        console.print(kCannotWriteCaption, ui::format(kCannotWrite, outPath.c_str()));
+        console.print(kCannotWriteCaption, ui::format(kCannotWriteMessage, outPath.c_str()));
         return kUnwritable;
     }
     return console.printedAny() ? kMessages : kClean;

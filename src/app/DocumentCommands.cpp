@@ -11,11 +11,6 @@ namespace ardel {
 
 namespace {
 constexpr const char* kInputFileSetting = "InputFile";
-constexpr const char* kCannotWrite =
-    "Cannot write to file %s.\n File may be marked read-only or may be in use by another program.";
-constexpr const char* kLostIdQuestion =
-    "There are no sessions for SSN %s.\n              The four character ID %s for this station will be lost. \n"
-    "              See the explanation under SERFIL for more information.\n\n              Continue?";
 
 const std::vector<ui::FileFilter> kInputFilters = {
     {"Vantry Files (*.bfl;*.BFL;*.vry;*.VRY)", "*.bfl;*.BFL;*.vry;*.VRY"},
@@ -110,7 +105,8 @@ bool DocumentCommands::write(const std::string& path, const char* failureCaption
         return false;
     }
     if (!saveAtomically(path, [&](std::ostream& out) { return writeBFile(project_, out); })) {
-        toolkit_.messageBox(failureCaption, ui::format(kCannotWrite, path.c_str()), ui::Icon::Stop, ui::Buttons::OK);
+        toolkit_.messageBox(failureCaption, ui::format(kCannotWriteMessage, path.c_str()), ui::Icon::Stop,
+                            ui::Buttons::OK);
         return false;
     }
     project_.markWritten();
@@ -144,7 +140,7 @@ bool DocumentCommands::saveAs() {
         return false;
     }
     project_.fileName = project_.outputName;
-    return write(project_.fileName, "Cannot Write File");
+    return write(project_.fileName, kCannotWriteCaption);
 }
 
 bool DocumentCommands::mayClose() {

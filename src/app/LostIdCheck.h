@@ -15,4 +15,10 @@ namespace ardel {
 // begins no session line.
 std::vector<std::pair<std::string, std::string>> stationsLosingIds(const Project& project);
 
+// The question asked (or, in batch mode, the warning printed) for each such station;
+// the arguments are the SSN and the ID.
+inline constexpr char kLostIdQuestion[] =
+    "There are no sessions for SSN %s.\n              The four character ID %s for this station will be lost. \n"
+    "              See the explanation under SERFIL for more information.\n\n              Continue?";
+
 } // namespace ardel

@@ -1,6 +1,7 @@
 // "&Export SERFIL": the stations' pairs written to a SERFIL.
 #include "utilities/Serfil.h"
 
+#include "bfile/BFileWriter.h"
 #include "model/Lines.h"
 #include "ui/Platform.h"
 #include "ui/Text.h"
@@ -13,9 +14,6 @@ namespace {
 constexpr const char* kExportTitle = "Select Output SER File Name";
 constexpr const char* kOverwriteCaption = "Save SER-File";
 constexpr const char* kOverwriteText = "%s Exists. Do you wish to overwrite it?";
-constexpr const char* kCannotWriteCaption = "Cannot Write File";
-constexpr const char* kCannotWriteText =
-    "Cannot write to file %s.\n File may be marked read-only or may be in use by another program.";
 constexpr const char* kLineEnd = "\r\n";
 
 // Blank-padded on the left or cut to `width` ("%w.ws").
@@ -49,7 +47,7 @@ void exportSerfil(ui::Toolkit& toolkit, const Project& project, const std::strin
         return out.good();
     });
     if (!written) {
-        toolkit.messageBox(kCannotWriteCaption, ui::format(kCannotWriteText, path->c_str()), ui::Icon::Stop,
+        toolkit.messageBox(kCannotWriteCaption, ui::format(kCannotWriteMessage, path->c_str()), ui::Icon::Stop,
                            ui::Buttons::OK);
     }
 }
