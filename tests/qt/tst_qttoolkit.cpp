@@ -147,6 +147,24 @@ private slots:
         QVERIFY2(answerer.failures().isEmpty(), qPrintable(answerer.failures().join('\n')));
     }
 
+    // A path in the file system's UTF-8 reads as such in a message box; a Latin-1 text
+    // (a typed "é" is the single byte E9) and plain ASCII stay as they are.
+    void messagesShowPathsAsTheFileSystemNamesThem() {
+        QCOMPARE(ui::shownText("Cannot write to file /survey/Donn\xc3\xa9"
+                               "es/job.bfl."),
+                 QStringLiteral("Cannot write to file /survey/Donn\u00e9es/job.bfl."));
+        QCOMPARE(ui::shownText("CAF\xc9 NORTH \xc3"), QStringLiteral("CAF\u00c9 NORTH \u00c3"));
+        QCOMPARE(ui::shownText("Save Aborted."), QStringLiteral("Save Aborted."));
+
+        const std::string text = "/survey/\xd0\x9f/old.bfl Exists. Do you wish to overwrite it?";
+        DialogAnswerer answerer;
+        answerer.expectMessage("Save B-File",
+                               QStringLiteral("/survey/\u041f/old.bfl Exists. Do you wish to overwrite it?"),
+                               QMessageBox::No);
+        QCOMPARE(toolkit_.messageBox("Save B-File", text, ui::Icon::Question, ui::Buttons::YesNo), ui::Answer::No);
+        QVERIFY2(answerer.failures().isEmpty(), qPrintable(answerer.failures().join('\n')));
+    }
+
     // The program asks its own overwrite question: the dialog accepts an existing file
     // at once. A folder named outside Latin-1 comes back as the file system's bytes.
     void saveDialogLeavesTheOverwriteQuestionToTheProgram() {

@@ -50,7 +50,7 @@ bool isForeignChar(const QKeyEvent& event) {
 
 // A caption for a window title: Qt reads "[*]" as its modified mark unless doubled.
 QString windowTitle(const std::string& caption) {
-    return toQt(caption).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    return shownText(caption).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
 }
 
 class QuietScope {

@@ -2,11 +2,22 @@
 
 #include <QFile>
 #include <QFontDatabase>
+#include <QStringDecoder>
 
 namespace ardel::ui {
 
 QString pathToQt(const std::string& path) {
     return QFile::decodeName(QByteArray(path.data(), static_cast<qsizetype>(path.size())));
+}
+
+QString shownText(const std::string& text) {
+    const QByteArray bytes(text.data(), static_cast<qsizetype>(text.size()));
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString decoded = utf8.decode(bytes);
+    if (utf8.hasError() || decoded.size() == bytes.size()) {
+        return toQt(text);
+    }
+    return decoded;
 }
 
 std::string pathFromQt(const QString& path) {

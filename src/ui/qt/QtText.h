@@ -26,6 +26,12 @@ inline bool isLatin1(QChar c) {
 // File paths are byte strings of the file system, not Latin-1 texts: a folder named
 // with characters outside Latin-1 must survive the round trip through a file dialog.
 QString pathToQt(const std::string& path);
+
+// A text the program shows and never reads back (a window title, a message box). It may
+// hold a file path, whose bytes are the file system's UTF-8: a text that is valid UTF-8
+// with characters beyond ASCII is shown as UTF-8, so "Données" is not "DonnÃ©es";
+// any other text is Latin-1.
+QString shownText(const std::string& text);
 std::string pathFromQt(const QString& path);
 
 // "Courier New" 10 pt when the system has it, else the system's fixed-pitch font.

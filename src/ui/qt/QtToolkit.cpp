@@ -169,7 +169,7 @@ void QtToolkit::attachDialog(QDialog& dialog) const {
 
 Answer QtToolkit::messageBox(const std::string& caption, const std::string& text, Icon icon, Buttons buttons) {
     const ButtonSet set = qtButtons(buttons);
-    QMessageBox box(qtIcon(icon), toQt(caption), toQt(text), set.buttons, ownerOfNextWindow());
+    QMessageBox box(qtIcon(icon), shownText(caption), shownText(text), set.buttons, ownerOfNextWindow());
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(set.first);
     box.setEscapeButton(set.onClose);
