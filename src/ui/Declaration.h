@@ -38,6 +38,7 @@ struct ControlDecl {
     std::string label;              // caption beside the control (the text itself for buttons, check boxes, labels)
     int limit = 0;                  // longest text accepted; 0 for none
     std::string hint;               // tool tip
+    std::string captionHint;        // tool tip of the caption beside the control
     std::vector<std::string> items; // drop-down items, in order
     std::string group;              // name of the group box that holds it; empty for the form itself
     std::string mask;               // MaskedText only
@@ -48,7 +49,8 @@ struct ControlDecl {
     bool hidden = false; // carries a value between opening and saving; never shown
     bool isDefault = false;
     bool isCancel = false;
-    bool fixedPitch = false;          // Heading, TextList, MultiLineText: fixed-pitch font
+    bool fixedPitch = false;          // Heading, TextList, MultiLineText, drop-downs: fixed-pitch font
+    int pointSize = 0;                // font size in points when fixedPitch; 0 for the lists' 10 points
     int wrapColumns = 0;              // MultiLineText: word wrap at this many columns; 0 wraps at the box's width
     int visibleLines = 0;             // MultiLineText and TextList: preferred height in lines; 0 for the default
     std::vector<MenuEntryDecl> popup; // TextList: its pop-up menu

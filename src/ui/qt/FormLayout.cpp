@@ -45,6 +45,9 @@ bool growsTall(const ControlDecl& decl) {
 QLabel* captionFor(const ControlDecl& decl, QWidget* buddy) {
     auto* caption = new QLabel(toQt(decl.label));
     caption->setBuddy(buddy);
+    if (!decl.captionHint.empty()) {
+        caption->setToolTip(toQt(decl.captionHint));
+    }
     return caption;
 }
 } // namespace

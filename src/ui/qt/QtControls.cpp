@@ -394,6 +394,9 @@ std::string QtMultiLineBox::line(int index) const {
 QtComboBox::QtComboBox(QtForm& form, const ControlDecl& decl, QWidget* parent)
     : QtControl(form, decl, new QComboBox(parent)), combo_(static_cast<QComboBox*>(widget_)) {
     combo_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    if (decl.fixedPitch) {
+        combo_->setFont(fixedPitchFont(decl.pointSize));
+    }
     if (editable()) {
         combo_->setEditable(true);
         combo_->setInsertPolicy(QComboBox::NoInsert);

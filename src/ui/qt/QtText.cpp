@@ -25,12 +25,15 @@ std::string pathFromQt(const QString& path) {
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
-QFont fixedPitchFont() {
+QFont fixedPitchFont(int pointSize) {
     static const QString preferred = QStringLiteral("Courier New");
+    const int points = pointSize > 0 ? pointSize : 10;
     if (QFontDatabase::families().contains(preferred)) {
-        return QFont(preferred, 10);
+        return QFont(preferred, points);
     }
-    return QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setPointSize(points);
+    return font;
 }
 
 } // namespace ardel::ui

@@ -34,7 +34,7 @@ QString pathToQt(const std::string& path);
 QString shownText(const std::string& text);
 std::string pathFromQt(const QString& path);
 
-// "Courier New" 10 pt when the system has it, else the system's fixed-pitch font.
-QFont fixedPitchFont();
+// "Courier New" of that many points (0: 10) when the system has it, else the system's fixed-pitch font.
+QFont fixedPitchFont(int pointSize = 0);
 
 } // namespace ardel::ui
