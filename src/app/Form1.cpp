@@ -75,7 +75,14 @@ const ui::FormDecl& form1Decl() {
 
 Form1::Form1(ui::Toolkit& toolkit)
     : toolkit_(toolkit), form_(toolkit.createForm(form1Decl())), warning_(toolkit), warningYesNo_(toolkit),
-      aboutBox_(toolkit), headerEditor_(toolkit), commands_(toolkit, project_, warning_, warningYesNo_) {
+      aboutBox_(toolkit), headerEditor_(toolkit), stationEditor_(toolkit), instrumentEditor_(toolkit),
+      antennaEditor_(toolkit), sessionEditor_(toolkit), commands_(toolkit, project_, warning_, warningYesNo_),
+      selections_(*form_),
+      records_(toolkit, project_, selections_,
+               {.station = stationEditor_,
+                .instrument = instrumentEditor_,
+                .antenna = antennaEditor_,
+                .session = sessionEditor_}) {
     loadConversionTable(project_.lb_J2M);
     loadBuiltInDefaults(project_.lb_Defaults);
     project_.newHeader = true;
@@ -84,6 +91,7 @@ Form1::Form1(ui::Toolkit& toolkit)
     project_.titleChanged = [this](const std::string& title) { form_->setCaption(title); };
     project_.headerChanged = [this] { showHeader(); };
     bindStores();
+    bindLists();
     bindMenus();
     form_->closeRequested = [this] { return closing_ || commands_.mayClose(); };
     form_->setCaption(kStartupTitle);
@@ -100,6 +108,27 @@ void Form1::bindStores() {
     form_->listView("lb_Instruments").setSource(&project_.lb_Instruments);
     form_->listView("lb_Antennas").setSource(&project_.lb_Antennas);
     form_->listView("lb_Sessions").setSource(&project_.lb_Sessions);
+    stationEditor_.setStationStore(project_.lb_Stations);
+    instrumentEditor_.setInstrumentStore(project_.lb_Instruments);
+    antennaEditor_.setAntennaStore(project_.lb_Antennas);
+}
+
+// Clicks follow the selection rule, a double-click modifies the line, and typing in the
+// station list searches the station names.
+void Form1::bindLists() {
+    const std::pair<RecordList, std::function<void()>> lists[] = {
+        {RecordList::Sessions, [this] { records_.modifySession(); }},
+        {RecordList::Instruments, [this] { records_.modifyEquipment(); }},
+        {RecordList::Stations, [this] { records_.modifyStation(); }},
+        {RecordList::Antennas, [this] { records_.modifyAntenna(); }},
+    };
+    for (const auto& [list, modify] : lists) {
+        ui::ListView& view = form_->listView(ListSelections::viewName(list));
+        view.events.clicked = [this, list] { selections_.clicked(list); };
+        view.events.selectionChanged = [this, list] { selections_.selectionChanged(list); };
+        view.events.doubleClicked = modify;
+    }
+    form_->listView("lb_Stations").events.charTyped = [this](char key) { return records_.stationListTyped(key); };
 }
 
 void Form1::bindMenus() {
@@ -110,6 +139,31 @@ void Form1::bindMenus() {
         {menu::kSaveAs, [this] { commands_.saveAs(); }},
         {menu::kExit, [this] { exitProgram(); }},
         {menu::kHeaderInfo, [this] { editHeader(); }},
+        {menu::kAddStation, [this] { records_.addStation(); }},
+        {menu::kModifyStation, [this] { records_.modifyStation(); }},
+        {menu::kDeleteStation, [this] { records_.deleteStation(); }},
+        {menu::kAddSession, [this] { records_.addSession(); }},
+        {menu::kModifySession, [this] { records_.modifySession(); }},
+        {menu::kModifySessionSubstituting, [this] { records_.modifySessionSubstituting(); }},
+        {menu::kDeleteSession, [this] { records_.deleteSession(); }},
+        {menu::kAddEquipment, [this] { records_.addEquipment(); }},
+        {menu::kModifyEquipment, [this] { records_.modifyEquipment(); }},
+        {menu::kDeleteEquipment, [this] { records_.deleteEquipment(); }},
+        {menu::kAddAntenna, [this] { records_.addAntenna(); }},
+        {menu::kModifyAntenna, [this] { records_.modifyAntenna(); }},
+        {menu::kDeleteAntenna, [this] { records_.deleteAntenna(); }},
+        {menu::kPopupAddStation, [this] { records_.addStation(); }},
+        {menu::kPopupModifyStation, [this] { records_.modifyStation(); }},
+        {menu::kPopupDeleteStation, [this] { records_.deleteStation(); }},
+        {menu::kPopupAddSession, [this] { records_.addSession(); }},
+        {menu::kPopupModifySession, [this] { records_.modifySession(); }},
+        {menu::kPopupDeleteSession, [this] { records_.deleteSession(); }},
+        {menu::kPopupAddEquipment, [this] { records_.addEquipment(); }},
+        {menu::kPopupModifyEquipment, [this] { records_.modifyEquipment(); }},
+        {menu::kPopupDeleteEquipment, [this] { records_.deleteEquipment(); }},
+        {menu::kPopupAddAntenna, [this] { records_.addAntenna(); }},
+        {menu::kPopupModifyAntenna, [this] { records_.modifyAntenna(); }},
+        {menu::kPopupDeleteAntenna, [this] { records_.deleteAntenna(); }},
         {menu::kSerfilExplain, [this] { explainSerfil(toolkit_); }},
         {menu::kSerfilImport, [this] { importSerfil(toolkit_, project_, serfilPath_); }},
         {menu::kSerfilExport, [this] { exportSerfil(toolkit_, project_, serfilPath_); }},

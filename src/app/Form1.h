@@ -5,7 +5,13 @@
 
 #include "app/AboutBox.h"
 #include "app/DocumentCommands.h"
+#include "app/ListSelections.h"
+#include "app/RecordCommands.h"
+#include "editors/antenna/Form_Antenna.h"
+#include "editors/equipment/FormEquipment.h"
 #include "editors/header/FormHeaderInfo.h"
+#include "editors/session/Form_Session.h"
+#include "editors/station/Form_Station.h"
 #include "model/Project.h"
 #include "ui/Toolkit.h"
 #include "utilities/WarningPrompts.h"
@@ -30,6 +36,7 @@ public:
 
 private:
     void bindStores();
+    void bindLists();
     void bindMenus();
     void showHeader();
     void editHeader();
@@ -42,7 +49,13 @@ private:
     Form_Warning_YesNo warningYesNo_;
     AboutBox aboutBox_;
     FormHeaderInfo headerEditor_;
+    Form_Station stationEditor_;
+    FormEquipment instrumentEditor_;
+    Form_Antenna antennaEditor_;
+    Form_Session sessionEditor_;
     DocumentCommands commands_;
+    ListSelections selections_;
+    RecordCommands records_;
     std::map<std::string, std::function<void()>> menuCommands_;
     std::string serfilPath_; // set by each SERFIL import of this run; export starts from it
     bool closing_ = false;
