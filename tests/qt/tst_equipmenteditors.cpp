@@ -115,10 +115,10 @@ private slots:
         answerer.expectModal(kInstrumentCaption, [](QWidget& dialog) {
             QCOMPARE(dialog.findChild<QComboBox*>("combo_EquipmentCode")->currentIndex(), 11);
             QCOMPARE(dialog.findChild<QLineEdit*>("textb_Manufacturer")->text(), QStringLiteral("SERCEL"));
-            typeText(dialog.findChild<QLineEdit*>("textb_JSIN"), "9");
             if (!screenshotDir().isEmpty()) {
                 saveScreenshot(dialog, QStringLiteral("instrument-editor.png"), false);
             }
+            typeText(dialog.findChild<QLineEdit*>("textb_JSIN"), "9");
             QTest::keyClick(dialog.focusWidget(), Qt::Key_Escape);
         });
         QCOMPARE(editor.run(body, defaults_), 0);
