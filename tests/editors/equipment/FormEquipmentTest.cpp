@@ -1,6 +1,7 @@
 #include "editors/equipment/FormEquipment.h"
 
 #include "support/HeadlessTest.h"
+#include "ui/Text.h"
 #include "utilities/Defaults.h"
 
 #include <utility>
@@ -66,6 +67,29 @@ private:
     };
     std::vector<Message> inDialog_;
 };
+
+// Every item: the 3-digit code from 050 to 068 in order, " - ", the maker in columns 6-33,
+// the model from column 34.
+TEST_F(FormEquipmentTest, EquipmentCodesStandInTheirColumns) {
+    std::string body;
+    EXPECT_EQ(runEditor(body,
+                        [](HeadlessForm& f) {
+                            const ui::ComboBox& codes = f.comboBox("combo_EquipmentCode");
+                            ASSERT_EQ(codes.count(), 19);
+                            for (int i = 0; i < codes.count(); ++i) {
+                                const std::string item = codes.itemText(i);
+                                SCOPED_TRACE(item);
+                                EXPECT_EQ(item.substr(0, 6), ui::format("%03d - ", 50 + i));
+                                EXPECT_NE(item[6], ' ');
+                                EXPECT_EQ(item[33], ' ');
+                                EXPECT_NE(item[34], ' ');
+                            }
+                            EXPECT_EQ(codes.itemText(0),
+                                      "050 - Unspecified                 GPS Satellite Tracking System");
+                            EXPECT_EQ(codes.itemText(18), "068 - Magellan                    NAV5000 PRO");
+                        }),
+              0);
+}
 
 TEST_F(FormEquipmentTest, NewInstrumentStartsFromTheDefaults) {
     std::string body;
