@@ -25,6 +25,25 @@ public:
     // Returns 1 when saved, `body` then holding the new *72* body; 0 when cancelled or
     // closed, `body` left as it was.
     int run(std::string& body, const TextStore& defaults);
+
+private:
+    void bindEvents();
+    void open(const std::string& body, const TextStore& defaults);
+    void fillFromDefaults(const TextStore& defaults);
+    void fillFromBody(const std::string& body);
+    void testJsan();
+    void save();
+    std::string builtBody() const;
+
+    ui::Toolkit& toolkit_;
+    std::unique_ptr<ui::Form> form_;
+    const TextStore* antennas_ = nullptr;
+    std::string originalJsan_; // the JSAN of the antenna as it was opened
+    std::string saved_;        // the body built by the save that closed the dialog
+    bool newAntenna_ = false;
+    bool jsanError_ = false;  // the JSAN is in use: saving returns the focus to it
+    bool jsanTested_ = false; // the JSAN test has seen the JSAN as it stands
+    bool opening_ = false;    // the fields are being filled from code: their events do nothing
 };
 
 } // namespace ardel

@@ -26,6 +26,26 @@ public:
     // Returns 1 when saved, `body` then holding the new *70* body; 0 when cancelled or
     // closed, `body` left as it was.
     int run(std::string& body, const TextStore& defaults);
+
+private:
+    void bindEvents();
+    void open(const std::string& body, const TextStore& defaults);
+    void fillFromDefaults(const TextStore& defaults);
+    void fillFromBody(const std::string& body);
+    void fillFromEquipmentCode();
+    void testJsin();
+    void save();
+    std::string builtBody() const;
+
+    ui::Toolkit& toolkit_;
+    std::unique_ptr<ui::Form> form_;
+    const TextStore* instruments_ = nullptr;
+    std::string originalJsin_; // the JSIN of the instrument as it was opened
+    std::string saved_;        // the body built by the save that closed the dialog
+    bool newInstrument_ = false;
+    bool jsinError_ = false;  // the JSIN is in use: saving returns the focus to it
+    bool jsinTested_ = false; // the JSIN test has seen the JSIN as it stands
+    bool opening_ = false;    // the fields are being filled from code: their events do nothing
 };
 
 } // namespace ardel

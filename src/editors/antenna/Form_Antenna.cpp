@@ -1,0 +1,194 @@
+#include "editors/antenna/Form_Antenna.h"
+
+#include "editors/antenna/AntennaCodes.h"
+#include "editors/antenna/Form_AntennaDecl.h"
+#include "editors/equipment/EquipmentFields.h"
+#include "ui/Text.h"
+#include "utilities/Defaults.h"
+
+namespace ardel {
+
+namespace {
+
+constexpr int kSaved = 1;
+constexpr int kCancelled = 0;
+
+// The *72* body: JSAN, 3 blanks, antenna code (type and radome), 8 blanks, serial number
+// in 20 columns, 16 blanks.
+constexpr const char* kAntennaBodyFormat = "%-3.3s   %-20.20s        %-20.20s                ";
+
+constexpr const char* kJsanBox = "textb_JSAN";
+constexpr const char* kCodeList = "combo_AntennaCode";
+constexpr const char* kSerialBox = "textb_SerialNumber";
+constexpr std::size_t kJsanWidth = 3;
+constexpr std::size_t kCodeOffset = 6;
+constexpr std::size_t kSerialOffset = 34;
+constexpr std::size_t kSerialWidth = 20;
+
+constexpr const char* kCodeDefaultKey = "TOV GPS Antenna Code";
+constexpr const char* kSerialDefaultKey = "Antenna Serial Number";
+
+constexpr const char* kCodeHelpLines[] = {
+    "This selection box contains the TOV GPS Antenna codes ",
+    "that are contained in Annex M of the year 2002 update ",
+    "of the Vantry. However, additional codes may have been ",
+    "added to the TOV data base. Annex M is understood to be a ",
+    "file, whose contents at any time can be generated from the TOV ",
+    "data base. If you have a copy of the current version of ",
+    "Annex M on your local computer, you may copy and paste the ",
+    "code for your antenna from that file into this field. ",
+    "If you don't have such a file but wish ",
+    "to obtain one, you may download it from the TOV Web Site ",
+    "If your antenna is not in this list, you may initially code ",
+    "it as OTHER, but you should also contact TOV to indicate that ",
+    "you are submitting Vantry files with an antenna that is not on ",
+    "the TOV list. ",
+};
+
+const TextStore& noAntennas() {
+    static const TextStore empty;
+    return empty;
+}
+
+void showCodeHelp(ui::Toolkit& toolkit) {
+    std::string text;
+    for (const char* line : kCodeHelpLines) {
+        text += (text.empty() ? "" : "\n") + std::string(line);
+    }
+    toolkit.messageBox("TOV GPS Antenna Code", text, ui::Icon::Information, ui::Buttons::OK);
+}
+
+} // namespace
+
+Form_Antenna::Form_Antenna(ui::Toolkit& toolkit) : toolkit_(toolkit), form_(toolkit.createForm(formAntennaDecl())) {
+    bindEvents();
+}
+
+Form_Antenna::~Form_Antenna() = default;
+
+void Form_Antenna::setAntennaStore(const TextStore& antennas) {
+    antennas_ = &antennas;
+}
+
+void Form_Antenna::bindEvents() {
+    ui::TextBox& jsan = form_->textBox(kJsanBox);
+    jsan.events.focusGained = [&jsan] { jsan.selectAll(); };
+    jsan.events.focusLost = [this] { testJsan(); };
+    jsan.events.textChanged = [this] {
+        if (!opening_) {
+            jsanTested_ = false;
+        }
+    };
+    // A typed code is no item: choosing any item afterwards, the one chosen before
+    // included, replaces it.
+    ui::ComboBox& code = form_->comboBox(kCodeList);
+    code.events.textChanged = [this, &code] {
+        if (!opening_) {
+            code.setSelectedIndex(-1);
+        }
+    };
+    form_->button("cb_OK").events.clicked = [this] { save(); };
+    form_->button("cb_Cancel").events.clicked = [this] { form_->done(kCancelled); };
+    form_->button("cb_4").events.clicked = [this] { showCodeHelp(toolkit_); };
+}
+
+int Form_Antenna::run(std::string& body, const TextStore& defaults) {
+    open(body, defaults);
+    if (form_->exec() != kSaved) {
+        return kCancelled;
+    }
+    body = saved_;
+    return kSaved;
+}
+
+// A new antenna's JSAN is tested before it is saved; a stored one stands as it was.
+void Form_Antenna::open(const std::string& body, const TextStore& defaults) {
+    opening_ = true;
+    newAntenna_ = body.empty();
+    jsanError_ = false;
+    jsanTested_ = !newAntenna_;
+    originalJsan_ = fieldOf(body, 0, kJsanWidth);
+    ui::TextBox& jsan = form_->textBox(kJsanBox);
+    jsan.setReadOnly(false);
+    jsan.setTabStop(true);
+    ui::ComboBox& code = form_->comboBox(kCodeList);
+    code.setSelectedIndex(-1);
+    code.setText("");
+    if (newAntenna_) {
+        jsan.setText("");
+        fillFromDefaults(defaults);
+    } else {
+        fillFromBody(body);
+    }
+    code.widenToLongestItem();
+    opening_ = false;
+    jsan.setFocus();
+}
+
+void Form_Antenna::fillFromDefaults(const TextStore& defaults) {
+    selectDefault(form_->comboBox(kCodeList), defaults, kCodeDefaultKey);
+    form_->textBox(kSerialBox).setText(lookupDefault(defaults, kSerialDefaultKey).value_or(""));
+}
+
+// The whole 20-character code picks the item, radome and blanks included. A code that
+// no item has (typed earlier, or read from a file) stays as the typed text, so that
+// saving again keeps it.
+void Form_Antenna::fillFromBody(const std::string& body) {
+    form_->textBox(kJsanBox).setText(fieldOf(body, 0, kJsanWidth));
+    const std::string stored = fieldOf(body, kCodeOffset, kAntennaCodeWidth);
+    ui::ComboBox& code = form_->comboBox(kCodeList);
+    if (code.selectPrefix(stored) < 0) {
+        code.setText(trimmedFieldOf(stored, 0, kAntennaCodeWidth));
+    }
+    form_->textBox(kSerialBox).setText(trimmedFieldOf(body, kSerialOffset, kSerialWidth));
+}
+
+// A new antenna may take no JSAN that begins a stored one; an existing one may not
+// take the JSAN of another antenna.
+void Form_Antenna::testJsan() {
+    const TextStore& antennas = antennas_ ? *antennas_ : noAntennas();
+    ui::TextBox& jsanBox = form_->textBox(kJsanBox);
+    const std::string jsan = jsanBox.text();
+    jsanTested_ = true;
+    jsanError_ = newAntenna_ ? newKeyInUse(antennas, jsan) : changedKeyInUse(antennas, jsan, originalJsan_, kJsanWidth);
+    if (jsanError_) {
+        toolkit_.messageBox(
+            "JSAN Error",
+            ui::format("Job Specific Antenna Number %s cannot be used \r\nbecause it already exists.", jsan.c_str()),
+            ui::Icon::Stop, ui::Buttons::OK);
+        jsanBox.setFocus();
+        jsanBox.selectAll();
+    }
+}
+
+// Enter and the mnemonic save without the focus leaving the JSAN: a JSAN typed since
+// the last test is tested here.
+void Form_Antenna::save() {
+    if (!jsanTested_) {
+        testJsan();
+    }
+    if (jsanError_) {
+        form_->control(kJsanBox).setFocus();
+        return;
+    }
+    if (!newAntenna_ && form_->textBox(kJsanBox).isModified() &&
+        toolkit_.messageBox("Warning",
+                            "The JSAN for this antenna Has Changed.\n"
+                            "                One or more session records may become invalid.\n"
+                            "                Do you wish to continue?",
+                            ui::Icon::Warning, ui::Buttons::YesNo) != ui::Answer::Yes) {
+        return;
+    }
+    saved_ = builtBody();
+    form_->done(kSaved);
+}
+
+// A typed code is taken as typed: its first 20 characters.
+std::string Form_Antenna::builtBody() const {
+    const std::string jsan = form_->textBox(kJsanBox).text();
+    const std::string code = form_->comboBox(kCodeList).text();
+    const std::string serial = form_->textBox(kSerialBox).text();
+    return ui::format(kAntennaBodyFormat, jsan.c_str(), code.c_str(), serial.c_str());
+}
+
+} // namespace ardel

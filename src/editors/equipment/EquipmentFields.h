@@ -1,0 +1,28 @@
+// What the instrument and antenna editors share: reading a fixed-column field of a
+// record body, and the tests that keep the keys (JSIN, JSAN) of a store unique.
+#pragma once
+
+#include "model/TextStore.h"
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace ardel {
+
+// The body's characters [offset, offset + width), as far as the body reaches.
+std::string fieldOf(std::string_view body, std::size_t offset, std::size_t width);
+// The same without its trailing blanks.
+std::string trimmedFieldOf(std::string_view body, std::size_t offset, std::size_t width);
+
+// A new record's key is refused when a line of the store begins with the typed text
+// (letter case ignored): with key 100 present, 1 and 10 are refused too, and so is an
+// empty text whenever the store holds a line.
+bool newKeyInUse(const TextStore& store, std::string_view typed);
+
+// An existing record, stored under `original`, that is given the typed key: refused
+// when the key as the record writes it (`width` columns, blank-padded, cut) differs
+// from `original` (letter case ignored) and another line of the store has that key.
+bool changedKeyInUse(const TextStore& store, std::string_view typed, std::string_view original, std::size_t width);
+
+} // namespace ardel
