@@ -2,6 +2,7 @@
 
 #include "editors/header/HelpBoxes.h"
 #include "editors/station/Form_StationDecl.h"
+#include "model/Lines.h"
 #include "ui/Text.h"
 #include "utilities/Defaults.h"
 #include "validate/Validators.h"
@@ -79,19 +80,17 @@ constexpr Column kHeightMillimetres{5, 3};
 
 // The characters of `text` in the column, as far as the text reaches.
 std::string cut(const std::string& text, Column column) {
-    return column.offset < text.size() ? text.substr(column.offset, column.width) : std::string();
+    return slice(text, column.offset, column.width);
 }
 
 // The characters of a body in the column; a short body reads as padded with blanks.
 std::string piece(const std::string& body, Column column) {
-    std::string out = cut(body, column);
-    out.resize(column.width, ' ');
-    return out;
+    return fit(cut(body, column), column.width);
 }
 
 // Writes `text` left-justified into the column, cut to its width and padded with blanks.
 void put(std::string& body, Column column, const std::string& text) {
-    body.replace(column.offset, column.width, piece(text, {0, column.width}));
+    body.replace(column.offset, column.width, fit(text, column.width));
 }
 
 std::string trimRight(std::string text) {
@@ -404,7 +403,7 @@ void Form_Station::offerSerfilId(const std::string& ssn) {
         return;
     }
     const std::string id = piece(serfil_->at(found), kSerfilId);
-    if (id == piece(currentId_, {0, kSerfilId.width})) {
+    if (id == fit(currentId_, kSerfilId.width)) {
         return;
     }
     const std::string question = ui::format(kSerfilOffersId, id.c_str());
