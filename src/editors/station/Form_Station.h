@@ -8,7 +8,9 @@
 #include "model/TextStore.h"
 #include "ui/Toolkit.h"
 
+#include <functional>
 #include <memory>
+#include <set>
 #include <string>
 
 namespace ardel {
@@ -43,6 +45,53 @@ public:
     // Of the last save: the fixed-station box was clicked, so the *90* line is rebuilt or, when
     // the returned fixed body is empty, removed.
     bool fixedBoxClicked() const;
+
+private:
+    void bindEvents();
+    void bindHeightsEvents();
+    void bindLeavingStep(const char* box, std::function<void()> step);
+    void markChanged(const char* box);
+    void open(const StationBodies& bodies);
+    void clearFields();
+    void fillFromDefaults();
+    void fillFromStationBody();
+    void fillFromHeightsBody();
+    void selectCode(const char* list, const std::string& code);
+    void setQuietly(const char* box, const std::string& text);
+
+    void testSsn();
+    bool usedByAnotherStation(const std::string& ssn) const;
+    void offerSerfilId(const std::string& ssn);
+    void lookUpSerfilId();
+    void beepUnless(const char* box, const char* admitted);
+    void layOutCoordinate(const char* box, bool latitude);
+    void layOutHeight(const char* box);
+
+    void save();
+    void leaveFocusedField();
+    std::string stationBody();
+    std::string heightsBody();
+    std::string fixedBody();
+    std::string code(const char* list, std::size_t width);
+    std::string text(const char* box);
+
+    ui::Toolkit& toolkit_;
+    std::unique_ptr<ui::Form> form_;
+    const TextStore* stations_ = nullptr;
+    const TextStore* serfil_ = nullptr;
+    const TextStore* defaults_ = nullptr;
+    std::string agency_;
+    StationBodies given_; // the inputs of this showing, as given
+    StationBodies saved_; // what the last save built
+    std::string currentId_;
+    bool newStation_ = false;
+    bool heightsChanged_ = false;
+    bool fixedBoxClicked_ = false;
+    bool ssnError_ = false;        // the last SSN test failed: saving returns to the SSN
+    bool fillingFromCode_ = false; // the fields are being set by the editor itself: their events do nothing
+    // Fields with a leaving step whose text changed since they were last left (and a new
+    // station's SSN, not yet tested).
+    std::set<std::string> unleftFields_;
 };
 
 } // namespace ardel
