@@ -157,7 +157,10 @@ TEST_F(FormSessionTest, IdentifierFollowsTheEarliestEntry) {
     EXPECT_EQ(runEditor(packed,
                         [this](HeadlessForm& f) {
                             f.choose("combo_manufacturer", 14);
+                            EXPECT_EQ(mediaId(f), "R    ABCD");
                             f.type("textb_sessionID", "A");
+                            EXPECT_EQ(mediaId(f), "R    ABCD"); // until the letter is left
+                            f.focus("textb_Initials");
                             EXPECT_EQ(mediaId(f), "R    AABCD");
                             add(f, "000110");
                             EXPECT_EQ(mediaId(f), "R0100AABCD");
@@ -209,7 +212,7 @@ TEST_F(FormSessionTest, CenturyRuleGivesDayOfYearAndYearDigit) {
     };
     // clang-format on
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.start << " " << c.date);
+        SCOPED_TRACE(::testing::Message() << c.start << " " << c.date);
         inputs.projectStartDate = c.start;
         std::string packed;
         runEditor(packed, [&](HeadlessForm& f) {
@@ -225,7 +228,7 @@ TEST_F(FormSessionTest, CenturyRuleGivesDayOfYearAndYearDigit) {
 
 TEST_F(FormSessionTest, AddNeedsAProjectStartMonth) {
     for (const char* start : {"", "      ", "199913", "1999", "19AB12"}) {
-        SCOPED_TRACE(testing::Message() << '"' << start << '"');
+        SCOPED_TRACE(::testing::Message() << '"' << start << '"');
         inputs.projectStartDate = start;
         std::string packed;
         runEditor(packed, [this](HeadlessForm& f) {
