@@ -12,6 +12,8 @@
 
 namespace ardel {
 
+class Form_Rec27;
+
 // What the session editor is given besides the packed session.
 struct SessionInputs {
     std::string ssn;              // of the selected station, 4 characters
@@ -32,6 +34,33 @@ public:
     // Returns 1 when saved, `packed` then holding the new packed session; 0 when cancelled
     // or closed, `packed` left as it was.
     int run(const SessionInputs& inputs, std::string& packed, const TextStore& defaults);
+
+private:
+    void bindEvents();
+    void open(const std::string& packed);
+    void clearFields();
+    void fillFromDefaults();
+    void fillFromPacked(const std::string& packed);
+    void askAboutDisagreeingId(const std::string& packed);
+    void recomputeMediaId();
+    std::string occupationDayAndYear() const;
+    void beepOnBadCableCharacter();
+    void checkCableLength();
+    void addEntry();
+    void modifyEntry();
+    void deleteEntry();
+    void save();
+    std::string packed() const;
+    std::string commentsAsDisplayed() const;
+
+    ui::Toolkit& toolkit_;
+    TextStore entries_; // the occupation entries that lb_27 shows, kept sorted
+    std::unique_ptr<ui::Form> form_;
+    SessionInputs inputs_;
+    const TextStore* defaults_ = nullptr;
+    std::unique_ptr<Form_Rec27> rec27_; // created for each showing, reused by Add and Modify
+    std::string saved_;                 // the packed session of the last save
+    bool opening_ = false;              // the fields are being filled from code: their events do nothing
 };
 
 } // namespace ardel
