@@ -106,6 +106,7 @@ void Form1::bindMenus() {
     menuCommands_ = {
         {menu::kNew, [this] { commands_.newProject(); }},
         {menu::kOpen, [this] { commands_.open(); }},
+        {menu::kMerge, [this] { commands_.merge(); }},
         {menu::kSave, [this] { commands_.save(); }},
         {menu::kSaveAs, [this] { commands_.saveAs(); }},
         {menu::kExit, [this] { exitProgram(); }},
@@ -118,6 +119,9 @@ void Form1::bindMenus() {
         {menu::kAbout, [this] { aboutBox_.run(); }},
         {menu::kDisclaimer, [this] { showDisclaimer(toolkit_); }},
     };
+    for (auto& [id, command] : utilities_.menuCommands()) {
+        menuCommands_.emplace(id, std::move(command));
+    }
     // Entries whose commands are not built yet stay gray.
     for (const ui::MenuEntryDecl* entry : ui::allMenuEntries(form1Decl())) {
         if (entry->children.empty() && !menuCommands_.count(entry->id)) {

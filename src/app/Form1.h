@@ -5,6 +5,8 @@
 
 #include "app/AboutBox.h"
 #include "app/DocumentCommands.h"
+#include "app/ListSelections.h"
+#include "app/UtilityCommands.h"
 #include "editors/header/FormHeaderInfo.h"
 #include "model/Project.h"
 #include "ui/Toolkit.h"
@@ -43,6 +45,8 @@ private:
     AboutBox aboutBox_;
     FormHeaderInfo headerEditor_;
     DocumentCommands commands_;
+    ListSelections selections_{*form_};
+    UtilityCommands utilities_{toolkit_, project_, selections_};
     std::map<std::string, std::function<void()>> menuCommands_;
     std::string serfilPath_; // set by each SERFIL import of this run; export starts from it
     bool closing_ = false;
