@@ -11,6 +11,10 @@ namespace ardel {
 
 namespace {
 constexpr const char* kInputFileSetting = "InputFile";
+constexpr const char* kMergeQuestion =
+    "The selected input file will be merged with the data \nalready in the program's memory. Duplicate "
+    "*70*,*71*,*72*,*80*, \n*86*, and *90* records will be ignored. See the program \ndocumentation for further "
+    "details.";
 
 const std::vector<ui::FileFilter> kInputFilters = {
     {"Vantry Files (*.bfl;*.BFL;*.vry;*.VRY)", "*.bfl;*.BFL;*.vry;*.VRY"},
@@ -52,7 +56,7 @@ void DocumentCommands::newProject() {
 
 // The project is cleared only once a file has been chosen, so a cancelled prompt loses nothing.
 void DocumentCommands::open() {
-    if (askToSave() == Go::Stop || !chooseInputFile()) {
+    if (askToSave() == Go::Stop || !chooseInputFile("Select Input File")) {
         return;
     }
     const std::string path = project_.fileName;
@@ -64,10 +68,26 @@ void DocumentCommands::openAtStartup(const std::string& path) {
     readInto(path);
 }
 
-bool DocumentCommands::chooseInputFile() {
+// The merged file's name is the project's only while it is read.
+void DocumentCommands::merge() {
+    const std::string projectFile = project_.fileName;
+    if (!chooseInputFile("Select File to be Merged With Current Contents")) {
+        return;
+    }
+    const bool confirmed =
+        toolkit_.messageBox("Merge Files", kMergeQuestion, ui::Icon::None, ui::Buttons::OKCancel) == ui::Answer::OK;
+    if (confirmed) {
+        readBFile(project_, toolkit_, readWarning_, true);
+    }
+    project_.fileName = projectFile;
+    if (confirmed) {
+        project_.markModified();
+    }
+}
+
+bool DocumentCommands::chooseInputFile(const char* caption) {
     const auto remembered = toolkit_.settings().value(kInputFileSetting);
-    const auto chosen =
-        toolkit_.openFileDialog({"Select Input File", remembered.value_or(ui::programPath()), kInputFilters});
+    const auto chosen = toolkit_.openFileDialog({caption, remembered.value_or(ui::programPath()), kInputFilters});
     if (!chosen) {
         return false;
     }

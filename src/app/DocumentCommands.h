@@ -1,5 +1,5 @@
-// The File menu's document commands: New, Open, Save, Save As, Exit and the close
-// box, with the save question, the file prompts, the lost-ID check and the messages
+// The File menu's document commands: New, Open, Merge, Save, Save As, Exit and the
+// close box, with the save question, the file prompts, the lost-ID check and the messages
 // for files that cannot be written.
 #pragma once
 
@@ -18,6 +18,9 @@ public:
 
     void newProject();
     void open();
+    // Reads a second B-file into the project in the merging mode; the project keeps its
+    // own file name and is marked modified, also after a read stopped by an error.
+    void merge();
     // Reads a file named at start-up, as Open reads one.
     void openAtStartup(const std::string& path);
     // Both return true when the project was written.
@@ -29,7 +32,7 @@ public:
 private:
     enum class Go { On, Stop };
     Go askToSave();
-    bool chooseInputFile();
+    bool chooseInputFile(const char* caption);
     void readInto(const std::string& path);
     bool lostIdCheckPasses();
     bool write(const std::string& path, const char* failureCaption);

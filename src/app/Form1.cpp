@@ -82,7 +82,8 @@ Form1::Form1(ui::Toolkit& toolkit)
                {.station = stationEditor_,
                 .instrument = instrumentEditor_,
                 .antenna = antennaEditor_,
-                .session = sessionEditor_}) {
+                .session = sessionEditor_}),
+      utilities_(toolkit, project_, selections_) {
     loadConversionTable(project_.lb_J2M);
     loadBuiltInDefaults(project_.lb_Defaults);
     project_.newHeader = true;
@@ -135,6 +136,7 @@ void Form1::bindMenus() {
     menuCommands_ = {
         {menu::kNew, [this] { commands_.newProject(); }},
         {menu::kOpen, [this] { commands_.open(); }},
+        {menu::kMerge, [this] { commands_.merge(); }},
         {menu::kSave, [this] { commands_.save(); }},
         {menu::kSaveAs, [this] { commands_.saveAs(); }},
         {menu::kExit, [this] { exitProgram(); }},
@@ -172,6 +174,9 @@ void Form1::bindMenus() {
         {menu::kAbout, [this] { aboutBox_.run(); }},
         {menu::kDisclaimer, [this] { showDisclaimer(toolkit_); }},
     };
+    for (auto& [id, command] : utilities_.menuCommands()) {
+        menuCommands_.emplace(id, std::move(command));
+    }
     // Entries whose commands are not built yet stay gray.
     for (const ui::MenuEntryDecl* entry : ui::allMenuEntries(form1Decl())) {
         if (entry->children.empty() && !menuCommands_.count(entry->id)) {

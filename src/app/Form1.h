@@ -7,6 +7,7 @@
 #include "app/DocumentCommands.h"
 #include "app/ListSelections.h"
 #include "app/RecordCommands.h"
+#include "app/UtilityCommands.h"
 #include "editors/antenna/Form_Antenna.h"
 #include "editors/equipment/FormEquipment.h"
 #include "editors/header/FormHeaderInfo.h"
@@ -56,6 +57,7 @@ private:
     DocumentCommands commands_;
     ListSelections selections_;
     RecordCommands records_;
+    UtilityCommands utilities_;
     std::map<std::string, std::function<void()>> menuCommands_;
     std::string serfilPath_; // set by each SERFIL import of this run; export starts from it
     bool closing_ = false;

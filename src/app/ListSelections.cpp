@@ -70,6 +70,7 @@ void ListSelections::select(RecordList list, int row) {
 
 void ListSelections::unselect(RecordList list) {
     select(list, -1);
+    remember(list, -1);
 }
 
 void ListSelections::setEntriesEnabled(RecordList list, bool enabled) {

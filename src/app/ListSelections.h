@@ -34,7 +34,8 @@ public:
     void selectionChanged(RecordList list);
     // Selects `row` of the list from code (-1 unselects) and sets the entries to match.
     void select(RecordList list, int row);
-    // Unselects the list and grays its entries; the remembered index stays as it is.
+    // Unselects the list, grays its entries and forgets the remembered index, so that the
+    // next click on any line selects it.
     void unselect(RecordList list);
 
 private:

@@ -310,7 +310,7 @@ TEST_F(SessionCommandsTest, AddingASessionAsksForTheStationThenTheInstrumentThen
     form().triggerMenu(menu::kAddSession);
     ASSERT_EQ(project().lb_Sessions.count(), 1);
     const std::string& line = project().lb_Sessions.at(0);
-    EXPECT_EQ(line.substr(0, 30), "0007                  ABCD      ");
+    EXPECT_EQ(line.substr(0, 30), "0007" + std::string(16, ' ') + "ABCD      ");
     EXPECT_EQ(slice(line, 47, 3), "002");
     EXPECT_EQ(slice(line, 52, 3), "003");
     EXPECT_TRUE(project().isModified());
@@ -342,7 +342,8 @@ TEST_F(SessionCommandsTest, AModifiedSessionMovesToTheEndAndSubstitutingTakesThe
     form().choose("lb_Sessions", 0);
     form().triggerMenu(menu::kPopupDeleteSession);
     EXPECT_EQ(project().lb_Sessions.count(), 2);
-    EXPECT_EQ(project().lb_Sessions.at(0), sessionLine("0007", "001", "003", "240103"));
+    EXPECT_EQ(project().lb_Sessions.lines(), (std::vector<std::string>{sessionLine("0007", "001", "003", "240102"),
+                                                                        sessionLine("0007", "002", "004", "240101")}));
     EXPECT_FALSE(form().isMenuEnabled(menu::kDeleteSession));
 }
 
