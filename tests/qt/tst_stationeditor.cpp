@@ -134,24 +134,28 @@ private slots:
         QCOMPARE(bodies.station, body);
     }
 
-    // With ARDEL_SCREENSHOT naming a PNG file (run on a real display, e.g. under Xvfb):
-    // the whole screen with the dialog and the station type list dropped down.
+    // With ARDEL_SCREENSHOT_DIR naming a folder (run on a real display, e.g. under Xvfb):
+    // the whole screen with the dialog, and again with the station type list dropped down.
     void screenshot() {
-        const QString path = qEnvironmentVariable("ARDEL_SCREENSHOT");
-        if (path.isEmpty()) {
-            QSKIP("ARDEL_SCREENSHOT names no file");
+        const QString folder = qEnvironmentVariable("ARDEL_SCREENSHOT_DIR");
+        if (folder.isEmpty()) {
+            QSKIP("ARDEL_SCREENSHOT_DIR names no folder");
         }
         StationBodies bodies{"0007" + std::string(30, ' ') + "394512123  N0771530500  W" + std::string(7, ' ') + "MD1A",
-                             "", "", "HRBR"};
+                             "0007    12345A21Y88" + std::string(16, ' ') + "  -3250B21A" + std::string(24, ' '), "",
+                             "HRBR"};
         bodies.station.replace(4, 12, "HARBOR LIGHT");
         DialogAnswerer answerer;
         answerer.expectModal(kCaption, [&](QWidget& dialog) {
-            auto* types = dialog.findChild<QComboBox*>("combo_StationType");
+            auto shoot = [&](const char* name) {
+                QTest::qWait(400);
+                QVERIFY(QGuiApplication::primaryScreen()->grabWindow(0).save(folder + "/" + name));
+            };
             dialog.move(20, 20);
-            QTest::qWait(300);
+            shoot("station-editor.png");
+            auto* types = dialog.findChild<QComboBox*>("combo_StationType");
             types->showPopup();
-            QTest::qWait(500);
-            QVERIFY(QGuiApplication::primaryScreen()->grabWindow(0).save(path));
+            shoot("station-editor-list.png");
             types->hidePopup();
             QTest::keyClick(&dialog, Qt::Key_Escape);
         });
