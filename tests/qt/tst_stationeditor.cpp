@@ -89,6 +89,7 @@ private slots:
         QCOMPARE(editor_.run(bodies, "TOVA", serfil_, defaults_), 1);
         QVERIFY2(answerer.failures().isEmpty(), qPrintable(answerer.failures().join('\n')));
         QCOMPARE(walked, kTabOrder + QStringList{"textb_SSN"});
+        QVERIFY(!editor_.heightsChanged()); // laying out the empty height boxes is no change
         // The empty coordinates were laid out as they were left.
         QCOMPARE(QString::fromStdString(bodies.station),
                  QStringLiteral("0012%1N%2W%3").arg(QString(41, ' '), QString(12, ' '), QString(11, ' ')));
