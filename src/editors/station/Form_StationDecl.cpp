@@ -8,6 +8,8 @@ constexpr const char* kStationPane = "group_Station";
 constexpr const char* kOrthometricGroup = "group_OrthometricHeight";
 constexpr const char* kEllipsoidalGroup = "group_EllipsoidalHeight";
 constexpr const char* kCodesPane = "group_StationCodes";
+// A height laid out as MMMM.mmm; no longer text could be laid out.
+constexpr int kLaidOutHeightWidth = 8;
 
 ui::ControlDecl group(const char* name, const char* label) {
     return {.name = name, .kind = ui::ControlKind::GroupBox, .label = label};
@@ -64,7 +66,8 @@ std::vector<ui::ControlDecl> stationControls() {
                       .label = "Latitude Code:",
                       .limit = 1,
                       .hint = "Enter the Hemisphere",
-                      .items = {"N", "S"}}),
+                      .items = {"N", "S"},
+                      .beside = "textb_Latitude"}),
         stationField({.name = "textb_Longitude",
                       .kind = ControlKind::TextBox,
                       .label = "Longitude (DDDMMSS.SSSSS):",
@@ -74,7 +77,8 @@ std::vector<ui::ControlDecl> stationControls() {
                       .label = "Longitude Code",
                       .limit = 1,
                       .hint = "Enter the Direction of Longitude",
-                      .items = {"W", "E"}}),
+                      .items = {"W", "E"},
+                      .beside = "textb_Longitude"}),
     };
 }
 
@@ -85,7 +89,7 @@ std::vector<ui::ControlDecl> orthometricControls() {
         {.name = "textb_Elevation",
          .kind = ControlKind::TextBox,
          .label = "Orthometric Height (MMMM.mmm):",
-         .limit = 8,
+         .limit = kLaidOutHeightWidth,
          .group = kOrthometricGroup},
         {.name = "combo_TOVIDBElevation",
          .kind = ControlKind::DropDownList,
@@ -128,6 +132,7 @@ std::vector<ui::ControlDecl> ellipsoidalControls() {
         {.name = "textb_EllipsoidalHeight",
          .kind = ControlKind::TextBox,
          .label = "Ellipsoidal Height ((MMMM.mmm):",
+         .limit = kLaidOutHeightWidth,
          .group = kEllipsoidalGroup},
         codeList("combo_EllipsoidalHeightCode", ControlKind::DropDownEdit, "Ellipsoidal Height Code:", 0,
                  kEllipsoidalGroup,

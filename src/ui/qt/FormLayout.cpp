@@ -2,6 +2,10 @@
 
 #include "ui/qt/QtText.h"
 
+#include <algorithm>
+
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -40,6 +44,23 @@ bool growsWide(const QWidget& widget) {
 
 bool growsTall(const ControlDecl& decl) {
     return decl.kind == ControlKind::TextList || (decl.kind == ControlKind::MultiLineText && decl.visibleLines == 0);
+}
+
+// A drop-down whose items are longer than this many columns of its font is no wider;
+// its open list still shows the items whole.
+constexpr int kWidestDropDown = 64;
+
+void capDropDownWidth(QWidget& widget) {
+    auto* combo = qobject_cast<QComboBox*>(&widget);
+    if (!combo) {
+        return;
+    }
+    const int widest = combo->fontMetrics().horizontalAdvance(QString(kWidestDropDown, QLatin1Char('X')));
+    const int wanted = combo->sizeHint().width();
+    if (wanted > widest) {
+        combo->view()->setMinimumWidth(std::max(combo->view()->minimumWidth(), wanted));
+        combo->setMaximumWidth(widest);
+    }
 }
 
 QLabel* captionFor(const ControlDecl& decl, QWidget* buddy) {
@@ -81,6 +102,7 @@ QBoxLayout* FormLayout::fieldsOf(const ControlDecl& lead, bool withLeadCaption) 
     bool wide = false;
     auto add = [&](const ControlDecl& decl, bool withCaption) {
         QWidget* widget = widgetOf_(decl.name);
+        capDropDownWidth(*widget);
         if (withCaption && hasCaption(decl)) {
             fields->addWidget(captionFor(decl, widget));
         }

@@ -247,6 +247,17 @@ TEST_F(Form_StationTest, ChangedHeightsRebuildTheHeightsBodyKeepingItsOtherColum
               1);
     EXPECT_TRUE(editor.heightsChanged());
     EXPECT_EQ(bodies.heights, "0007    12345A22Y88KEPT-MIDDLE-DATA  -3250B21A" + blanks(10) + "KEPT-END-DATA!");
+
+    // Codes that no item begins with stay in the lists that take typing.
+    openHarborLight();
+    bodies.heights.replace(42, 3, "X99");
+    EXPECT_EQ(runEditor([](HeadlessForm& f) {
+                  EXPECT_EQ(f.comboBox("combo_EllipsoidalHeightCode").text(), "X");
+                  f.type("textb_Elevation", "7");
+                  f.click("cb_OK");
+              }),
+              1);
+    EXPECT_EQ(bodies.heights, "0007     7   A21Y88KEPT-MIDDLE-DATA  -3250X99A" + blanks(10) + "KEPT-END-DATA!");
 }
 
 TEST_F(Form_StationTest, ElevationReadWithTheStationMovesIntoANewHeightsBody) {
@@ -304,6 +315,21 @@ TEST_F(Form_StationTest, ChangedSsnOfAStationIsWarnedAboutAndLeavesItsOtherBodie
     EXPECT_EQ(bodies.fixed, kHarborFixed);
     EXPECT_FALSE(editor.heightsChanged());
     EXPECT_FALSE(editor.fixedBoxClicked());
+}
+
+TEST_F(Form_StationTest, SerfilSsnChosenForAnExistingStationIsWarnedAboutOnSave) {
+    serfil.append("0044   WXYZ");
+    serfil.append("0007   HRBR");
+    openHarborLight();
+    EXPECT_EQ(runEditor([this](HeadlessForm& f) {
+                  toolkit.expectMessage("SERFIL", serfilOffersSsn("0044"), Answer::Yes);
+                  f.type("textb_4CharacterID", "WXYZ");
+                  toolkit.expectMessage("Warning", kSsnChanged, Answer::Yes);
+                  f.click("cb_OK");
+              }),
+              1);
+    EXPECT_EQ(bodies.station, "0044" + kHarborLight.substr(4));
+    EXPECT_EQ(bodies.id, "WXYZ");
 }
 
 TEST_F(Form_StationTest, SsnOfAnotherStationIsRefusedForAnExistingStation) {
