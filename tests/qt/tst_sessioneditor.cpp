@@ -190,6 +190,35 @@ private slots:
                                      "0000"));
     }
 
+    // Alt+S saves and Alt+C closes without saving, from any field.
+    void mnemonicsSaveAndClose() {
+        Form_Session editor(toolkit_);
+        DialogAnswerer answerer;
+        answerer.expectModal(kSessionCaption, [](QWidget& dialog) {
+            QTRY_VERIFY(dialog.isActiveWindow());
+            auto* initials = child<QLineEdit>(dialog, "textb_Initials");
+            initials->setFocus();
+            typeText(initials, "KLM");
+            QTest::keyClick(initials, Qt::Key_C, Qt::AltModifier);
+            QTRY_VERIFY(!dialog.isVisible()); // a mnemonic clicks its button after a short animation
+        });
+        std::string packed;
+        QCOMPARE(editor.run(inputs_, packed, defaults_), 0);
+        QCOMPARE(packed, std::string());
+        QVERIFY2(answerer.failures().isEmpty(), qPrintable(answerer.failures().join('\n')));
+        answerer.expectModal(kSessionCaption, [](QWidget& dialog) {
+            QTRY_VERIFY(dialog.isActiveWindow());
+            auto* initials = child<QLineEdit>(dialog, "textb_Initials");
+            initials->setFocus();
+            typeText(initials, "KLM");
+            QTest::keyClick(initials, Qt::Key_S, Qt::AltModifier);
+            QTRY_VERIFY(!dialog.isVisible());
+        });
+        QCOMPARE(editor.run(inputs_, packed, defaults_), 1);
+        QVERIFY2(answerer.failures().isEmpty(), qPrintable(answerer.failures().join('\n')));
+        QCOMPARE(packed.substr(14, 3), std::string("KLM"));
+    }
+
     // With ARDEL_SCREENSHOT set, saves the dialog with a comment and two entries there.
     void screenshot() {
         const QByteArray path = qgetenv("ARDEL_SCREENSHOT");
@@ -197,8 +226,8 @@ private slots:
             QSKIP("ARDEL_SCREENSHOT names no file");
         }
         Form_Session editor(toolkit_);
-        const std::string first = "OBSERVED FROM THE NORTH PIER; THE ANTENNA WAS SET UP OVER THE MARK ON";
-        const std::string second = "A TRIPOD AND PLUMBED TWICE.";
+        const std::string first = "OBSERVED FROM THE NORTH PIER, ANTENNA SET UP OVER THE MARK ON A TRIPOD";
+        const std::string second = "AND PLUMBED TWICE. A LINE OF EXACTLY 70 COLUMNS FILLS THE BOX ABOVE.";
         std::string packed = "0012R0050AABCDJSM00305004"
                              "0002"
                              "0002" +
