@@ -147,6 +147,7 @@ int Form_Session::run(const SessionInputs& inputs, std::string& packed, const Te
 
 void Form_Session::open(const std::string& packed) {
     opening_ = true;
+    showKeys();
     clearFields();
     if (packed.empty()) {
         fillFromDefaults();
@@ -162,10 +163,14 @@ void Form_Session::open(const std::string& packed) {
     form_->control(kManufacturerList).setFocus();
 }
 
-void Form_Session::clearFields() {
+// The keys of the selected station, instrument and antenna; they are what is saved.
+void Form_Session::showKeys() {
     form_->textBox("textb_SSN").setText(inputs_.ssn);
     form_->textBox("textb_JSIN").setText(inputs_.jsin);
     form_->textBox("textb_JSAN").setText(inputs_.jsan);
+}
+
+void Form_Session::clearFields() {
     for (const StoredField& field : kStoredFields) {
         form_->textBox(field.box).setText("");
     }
