@@ -48,7 +48,7 @@ struct StoredField {
 };
 
 constexpr StoredField kStoredFields[] = {
-    {kMediaIdBox,      4, 10},
+    {kMediaIdBox,      4,  10},
     {"textb_Initials", 14, 3},
     {kCableLengthBox,  20, 2},
     {kSessionIdBox,    9,  1},
@@ -71,11 +71,11 @@ constexpr const char* kManufacturerKey = "Receiver Manufacturer";
 constexpr std::size_t kManufacturerCode = 4; // the media identifier's first character
 constexpr std::size_t kStoredStationId = packed_session::kId;
 
-constexpr const char* kNoStartDate = "The Project Start Date in the Project Header must be specified \n"
-                                     "            before any observation records are entered (this is how the "
-                                     "program \n"
-                                     "            determines the correct century for the observation and becomes \n"
-                                     "            Y2K compliant)";
+constexpr const char* kNoStartDate =
+    "The Project Start Date in the Project Header must be specified \n"
+    "            before any observation records are entered (this is how the program \n"
+    "            determines the correct century for the observation and becomes \n"
+    "            Y2K compliant)";
 
 constexpr const char* kDisagreeingId =
     "The four character station abbreviation recorded in the \n"
@@ -147,6 +147,7 @@ int Form_Session::run(const SessionInputs& inputs, std::string& packed, const Te
 
 void Form_Session::open(const std::string& packed) {
     opening_ = true;
+    showKeys();
     clearFields();
     if (packed.empty()) {
         fillFromDefaults();
@@ -162,10 +163,14 @@ void Form_Session::open(const std::string& packed) {
     form_->control(kManufacturerList).setFocus();
 }
 
-void Form_Session::clearFields() {
+// The keys of the selected station, instrument and antenna; they are what is saved.
+void Form_Session::showKeys() {
     form_->textBox("textb_SSN").setText(inputs_.ssn);
     form_->textBox("textb_JSIN").setText(inputs_.jsin);
     form_->textBox("textb_JSAN").setText(inputs_.jsan);
+}
+
+void Form_Session::clearFields() {
     for (const StoredField& field : kStoredFields) {
         form_->textBox(field.box).setText("");
     }

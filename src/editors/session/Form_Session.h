@@ -38,6 +38,7 @@ public:
 private:
     void bindEvents();
     void open(const std::string& packed);
+    void showKeys();
     void clearFields();
     void fillFromDefaults();
     void fillFromPacked(const std::string& packed);
