@@ -1,10 +1,14 @@
 // Times writing and reading a B-file near the record limit against a plain
-// line-by-line copy of the same file, measured in the same run. Prints the best of
-// several repetitions of each and their ratios to the copy.
+// line-by-line copy of the same file, and the commands that walk a whole project
+// (renumbering, sorting, merging, the lost-ID check) against that read, all measured
+// in the same run. Prints the best of several repetitions of each and their ratios.
 #include "app/Console.h"
+#include "app/LostIdCheck.h"
 #include "bfile/BFileReader.h"
 #include "bfile/BFileWriter.h"
 #include "ui/Text.h"
+#include "utilities/Renumbering.h"
+#include "utilities/Sorting.h"
 
 #include <algorithm>
 #include <chrono>
@@ -30,6 +34,9 @@ constexpr int kAntennas = 600;
 constexpr int kRepetitions = 9;
 constexpr double kReadTarget = 5.0;
 constexpr double kWriteTarget = 3.0;
+constexpr double kCommandTarget = 1.0; // to the read
+constexpr double kMergeTarget = 2.0;   // to the read
+constexpr int kManySessions = 3000;    // the sessions of the station renumbered alone
 
 std::string body(const std::string& start) {
     return fit(start, 70);
@@ -90,15 +97,38 @@ double seconds(const std::function<void()>& run) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
+// A measured task and what it needs done before each run, outside the time taken.
+struct Task {
+    std::function<void()> run;
+    std::function<void()> prepare = [] {};
+};
+
 // The best time of each task; the tasks take turns, so that a busy machine slows all alike.
-std::vector<double> bestSeconds(const std::vector<std::function<void()>>& tasks) {
+std::vector<double> bestSeconds(const std::vector<Task>& tasks) {
     std::vector<double> best(tasks.size(), 1e30);
     for (int i = 0; i < kRepetitions; ++i) {
         for (std::size_t task = 0; task < tasks.size(); ++task) {
-            best[task] = std::min(best[task], seconds(tasks[task]));
+            tasks[task].prepare();
+            best[task] = std::min(best[task], seconds(tasks[task].run));
         }
     }
     return best;
+}
+
+void copyProject(const Project& from, Project& to) {
+    for (TextStore Project::*store : {&Project::lb_Stations, &Project::lb_Instruments, &Project::lb_Antennas,
+                                      &Project::lb_Sessions, &Project::lb_86, &Project::lb_90}) {
+        (to.*store).assign((from.*store).lines());
+    }
+    to.lb_sort.clear();
+}
+
+// Station 0001 takes the sessions of the first stations, so that it has many.
+void giveFirstStationManySessions(Project& project) {
+    for (int i = 0; i < kManySessions; ++i) {
+        const std::string packed = "0001" + packedOf(project.lb_Sessions.at(i)).substr(kSsnWidth);
+        project.lb_Sessions.replace(i, buildSessionLine(unpackSession(packed), packed));
+    }
 }
 
 void plainCopy(const std::string& from, const std::string& to) {
@@ -119,22 +149,22 @@ void writeProject(const Project& project, const std::string& path) {
     }
 }
 
-void readProject(const std::string& path, Project& project) {
+void readProject(const std::string& path, Project& project, bool merging = false) {
     std::ostream nowhere(nullptr);
     ConsoleToolkit console(nowhere);
     ConsoleWarning warning(console);
     warning.setSuppressed(true);
     loadConversionTable(project.lb_J2M);
     project.fileName = path;
-    if (readBFile(project, console, warning, false) != ReadOutcome::Completed || console.printedAny()) {
+    if (readBFile(project, console, warning, merging) != ReadOutcome::Completed || console.printedAny()) {
         std::cerr << "the generated file did not read cleanly\n";
         std::exit(1);
     }
 }
 
-void report(const char* what, double seconds, double copy, double target) {
-    std::printf("%-6s %8.1f ms  %5.2fx the copy  (target %.0fx: %s)\n", what, seconds * 1e3, seconds / copy, target,
-                seconds / copy <= target ? "met" : "MISSED");
+void report(const char* what, double seconds, double base, const char* baseName, double target) {
+    std::printf("%-38s %8.1f ms  %5.2fx the %s  (target %.0fx: %s)\n", what, seconds * 1e3, seconds / base, baseName,
+                target, seconds / base <= target ? "met" : "MISSED");
 }
 
 } // namespace
@@ -147,13 +177,38 @@ int main() {
     const std::string copy = file + ".copy";
 
     writeProject(project, file);
+    Project work;
+    Project unsorted;
+    copyProject(project, unsorted);
+    sortByKey(unsorted.lb_Stations, unsorted.lb_sort, {0, 4}); // names in the order STATION 1, 10, 100, ...
     const std::vector<double> best = bestSeconds({
-        [&] { plainCopy(file, copy); },
-        [&] { writeProject(project, file); },
-        [&] {
+        {[&] { plainCopy(file, copy); }},
+        {[&] { writeProject(project, file); }},
+        {[&] {
             Project read;
             readProject(file, read);
-        },
+        }},
+        {[&] { renumberAll(work, KeyKind::Station, 10, 1); }, [&] { copyProject(project, work); }},
+        {[&] { renumberAll(work, KeyKind::Instrument, 2, 1); }, [&] { copyProject(project, work); }},
+        {[&] { renumberStation(work, 0, "9999"); },
+         [&] {
+             copyProject(project, work);
+             giveFirstStationManySessions(work);
+         }},
+        {[&] {
+             sortByKey(work.lb_Sessions, work.lb_sort, {6, 12});
+         },
+         [&] { copyProject(project, work); }},
+        {[&] {
+             sortByKey(work.lb_Stations, work.lb_sort, {6, 30});
+         },
+         [&] { copyProject(unsorted, work); }},
+        {[&] { readProject(file, work, true); },
+         [&] {
+             work.clear();
+             readProject(file, work);
+         }},
+        {[&] { stationsLosingIds(project); }},
     });
     const double copySeconds = best[0], writeSeconds = best[1], readSeconds = best[2];
 
@@ -166,8 +221,16 @@ int main() {
     std::printf("%ld records, %ju bytes, best of %d runs\n", countRecords(project),
                 static_cast<std::uintmax_t>(std::filesystem::file_size(file)), kRepetitions);
     std::printf("copy   %8.1f ms  (std::getline + write)\n", copySeconds * 1e3);
-    report("write", writeSeconds, copySeconds, kWriteTarget);
-    report("read", readSeconds, copySeconds, kReadTarget);
+    report("write", writeSeconds, copySeconds, "copy", kWriteTarget);
+    report("read", readSeconds, copySeconds, "copy", kReadTarget);
+    const char* const commands[] = {"renumber all stations", "renumber all instruments",
+                                    "renumber one station (3000 sessions)", "sort sessions by date and time",
+                                    "sort stations by name"};
+    for (std::size_t i = 0; i < std::size(commands); ++i) {
+        report(commands[i], best[3 + i], readSeconds, "read", kCommandTarget);
+    }
+    report("merge the project into itself", best[8], readSeconds, "read", kMergeTarget);
+    report("lost-ID check", best[9], readSeconds, "read", kCommandTarget);
     std::filesystem::remove(file);
     std::filesystem::remove(copy);
     if (!same) {

@@ -58,6 +58,32 @@ protected:
     }
 };
 
+TEST_F(MergeCommandTest, MergeAndEveryUtilitiesEntryHaveTheirCommands) {
+    for (const char* id : {menu::kMerge,
+                           menu::kSortStationsBySsn,
+                           menu::kSortStationsByName,
+                           menu::kSortStationsById,
+                           menu::kSortInstrumentsByJsin,
+                           menu::kSortInstrumentsByCode,
+                           menu::kSortInstrumentsByMaker,
+                           menu::kSortAntennasByJsan,
+                           menu::kSortAntennasByCode,
+                           menu::kSortSessionsByAntenna,
+                           menu::kSortSessionsById,
+                           menu::kSortSessionsByInstrument,
+                           menu::kSortSessionsByStart,
+                           menu::kSortSessionsByStation,
+                           menu::kRenumberOneStation,
+                           menu::kRenumberAllStations,
+                           menu::kRenumberOneInstrument,
+                           menu::kRenumberAllInstruments,
+                           menu::kRenumberOneAntenna,
+                           menu::kRenumberAllAntennas,
+                           menu::kSearchByName}) {
+        EXPECT_TRUE(form().isMenuEnabled(id)) << id;
+    }
+}
+
 TEST_F(MergeCommandTest, MergingTwiceKeepsTheHeaderAndRecordsAndDoublesTheSessions) {
     const std::string path = writeSecondFile("WXYZ");
     merge(path);

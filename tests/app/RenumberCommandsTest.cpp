@@ -73,11 +73,12 @@ TEST_F(RenumberCommandsTest, StationToANumberInUseIsRefusedAndAbcIsZero) {
     addStation("0012", "TWELFTH");
     addSession("0007", "ABCD");
     const auto before = allLines();
+    form().choose("lb_Stations", 0);
     for (const char* typed : {"7", "  +12xyz"}) {
         expectNewNumber(typed);
         toolkit.expectMessage("Number in Use", ui::format("Cannot Renumber Station. New Number %s is already in use.",
                                                           typed[0] == '7' ? "0007" : "0012"));
-        renumberSelected(menu::kRenumberOneStation, "lb_Stations", 0);
+        form().triggerMenu(menu::kRenumberOneStation);
         EXPECT_EQ(toolkit.lastIcon(), ui::Icon::Stop);
     }
     EXPECT_EQ(allLines(), before);
