@@ -28,7 +28,8 @@ namespace ardel::testing {
 // windows before the call: on a timer it takes QApplication::activeModalWidget(),
 // checks its title (and a message box's text), acts on it, and always closes it,
 // also when it did not match or was not expected at all, so that the blocking call
-// returns and the test fails instead of hanging.
+// returns and the test fails instead of hanging. It acts once the window is active
+// (or after three seconds), so that focus and key events go where a user's would.
 class DialogAnswerer {
 public:
     using Action = std::function<void(QWidget& modal)>;
@@ -75,9 +76,11 @@ private:
         QStringList failures;
         QList<QWidget*> acting; // windows whose action has not returned yet
         int waits = 0;
+        int activationWaits = 0;
     };
     static constexpr int pollMs = 10;
     static constexpr int maxWaits = 500;
+    static constexpr int maxActivationWaits = 300;
 
     static void schedule(const std::shared_ptr<State>& state) {
         QTimer::singleShot(pollMs, [weak = std::weak_ptr<State>(state)] {
@@ -112,7 +115,11 @@ private:
             }
             return;
         }
+        if (!modal->isActiveWindow() && ++state->activationWaits <= maxActivationWaits) {
+            return; // act on it once it has the keyboard, as a user would
+        }
         state->waits = 0;
+        state->activationWaits = 0;
         const auto* box = qobject_cast<QMessageBox*>(modal);
         const QString title = shownTitle(*modal);
         const QString text = box ? box->text() : QString();

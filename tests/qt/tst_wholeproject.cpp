@@ -239,7 +239,7 @@ private slots:
             choose(dialog, "combo_manufacturer", 14);
             typeInto(dialog, "textb_sessionID", "A");
             typeInto(dialog, "textb_Initials", "JSM");
-            typeInto(dialog, "textb_CableLength", "05");
+            typeInto(dialog, "textb_CableLength", "5");
             typeInto(dialog, "textb_Comments", "CLEAR SKY");
             QTest::keyClick(child<QWidget>(dialog, "textb_Comments"), Qt::Key_Return);
             ardel::testing::typeText(child<QWidget>(dialog, "textb_Comments"), "TRIPOD OVER MARK");
