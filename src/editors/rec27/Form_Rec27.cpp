@@ -42,6 +42,11 @@ constexpr const char* kWetCode = "combo_WetBulbTemperatureCode";
 constexpr const char* kHumidity = "textb_RelativeHumidity";
 constexpr const char* kPressure = "textb_BarometricPressure";
 constexpr const char* kPressureCode = "combo_BarometricPressureCode";
+constexpr const char* kProblem = "combo_Problem";
+constexpr const char* kVisibility = "combo_Visibility";
+constexpr const char* kTemperature = "combo_Temperature";
+constexpr const char* kCloudCover = "combo_CloudCover";
+constexpr const char* kWind = "combo_Wind";
 
 // clang-format off
 constexpr NumberField kNumberFields[] = {
@@ -77,11 +82,11 @@ constexpr EntryPart kEntryLayout[] = {
     {kPressure,       0, 4},
     {kPressure,       5, 2},
     {kPressureCode,   0, 2},
-    {"combo_Problem",     0, 1},
-    {"combo_Visibility",  0, 1},
-    {"combo_Temperature", 0, 1},
-    {"combo_CloudCover",  0, 1},
-    {"combo_Wind",        0, 1},
+    {kProblem,        0, 1},
+    {kVisibility,     0, 1},
+    {kTemperature,    0, 1},
+    {kCloudCover,     0, 1},
+    {kWind,           0, 1},
 };
 
 // The list each default of a new entry selects in, in the order they are looked up.
@@ -94,11 +99,11 @@ constexpr ListDefault kListDefaults[] = {
     {"Dry Bulb Temperature Code",          kDryCode},
     {"Wet Bulb Temperature Code",          kWetCode},
     {"Barometric Pressure Code",           kPressureCode},
-    {"Weather Code Problem Indicator",     "combo_Problem"},
-    {"Weather Code Visibility Indicator",  "combo_Visibility"},
-    {"Weather Code Temperature Indicator", "combo_Temperature"},
-    {"Weather Code Cloud Cover Indicator", "combo_CloudCover"},
-    {"Weather Code Wind Indicator",        "combo_Wind"},
+    {"Weather Code Problem Indicator",     kProblem},
+    {"Weather Code Visibility Indicator",  kVisibility},
+    {"Weather Code Temperature Indicator", kTemperature},
+    {"Weather Code Cloud Cover Indicator", kCloudCover},
+    {"Weather Code Wind Indicator",        kWind},
 };
 
 // A humidity input that must be given before the computation, with its refusal.
