@@ -1,52 +1,49 @@
-// Feeds arbitrary bytes to the B-file reader, in the Open mode and then merging the
-// same file into what was read, and checks that writing what was read is stable: the
-// file written from a project and the file written after reading that file back are
-// the same bytes. Messages and warnings are formatted and thrown away.
+// Feeds arbitrary bytes, held in memory, to the three readers of the program.
+//
+// The B-file reader reads them in the Open mode and then merges the same bytes into
+// what was read, and writing what was read must be stable: the file written from a
+// project and the file written after reading that file back are the same bytes.
 //
 // The check needs a job code that begins with a capital letter, as the header editor
 // demands: the last record carries the job code in the place of a record code, and the
 // reader takes any blank record whose code is the job code for it, so with a job code
 // such as "26" a blank comment line would not read back.
+//
+// The SERFIL and defaults imports read the same bytes as a file's lines: every line
+// is at most 81 characters without a line feed, every SERFIL pair has the store's
+// layout, and no defaults line is empty or begins with "=". Questions are answered
+// Yes, so a station whose ID a pair changes gets it.
 #include "app/Console.h"
 #include "bfile/BFileReader.h"
 #include "bfile/BFileWriter.h"
+#include "model/Lines.h"
+#include "utilities/Defaults.h"
+#include "utilities/Serfil.h"
+#include "utilities/SerfilAndDefaultsFiles.h"
 
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <sstream>
 #include <string>
-
-#include <unistd.h>
+#include <string_view>
 
 namespace {
 
 using namespace ardel;
 
-// The file the reader reads: written for each input, removed after it.
-class InputFile {
-public:
-    InputFile() : path_("/tmp/ardel-fuzz-" + std::to_string(::getpid()) + ".bfl") {}
-    InputFile(const InputFile&) = delete;
-    InputFile& operator=(const InputFile&) = delete;
-    ~InputFile() { std::remove(path_.c_str()); }
+constexpr const char* kInputName = "fuzz.bfl";
 
-    const std::string& path() const { return path_; }
-    void write(const std::string& bytes) const {
-        std::ofstream file(path_, std::ios::binary | std::ios::trunc);
-        file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    }
+void fail(const char* what) {
+    std::fprintf(stderr, "%s\n", what);
+    std::abort();
+}
 
-private:
-    std::string path_;
-};
-
-// Reads the file into a fresh project as Open does.
-ReadOutcome readAsOpen(const InputFile& input, Project& project, ConsoleToolkit& console, Form_Warning& warning) {
+// Reads the bytes into a fresh project as Open does.
+ReadOutcome readAsOpen(std::string_view bytes, Project& project, ConsoleToolkit& console, Form_Warning& warning) {
     loadConversionTable(project.lb_J2M);
-    project.fileName = input.path();
-    return readBFile(project, console, warning, false);
+    project.fileName = kInputName;
+    return readBFileBytes(project, bytes, console, warning, false);
 }
 
 bool jobCodeIsNoRecordCode(const Project& project) {
@@ -59,28 +56,69 @@ std::string written(const Project& project) {
     return writeBFile(project, out) ? out.str() : std::string();
 }
 
+void readAsBFile(std::string_view bytes, ConsoleToolkit& console, Form_Warning& warning) {
+    Project project;
+    readAsOpen(bytes, project, console, warning);
+    readBFileBytes(project, bytes, console, warning, true);
+
+    const std::string first = written(project);
+    if (first.empty() || !jobCodeIsNoRecordCode(project)) {
+        return;
+    }
+    Project again;
+    if (readAsOpen(first, again, console, warning) != ReadOutcome::Completed || written(again) != first) {
+        fail("reading back a written B-file does not give it again");
+    }
+}
+
+// A station line of the store, as the station editor writes it.
+std::string stationLine(const std::string& ssn, const std::string& id) {
+    return ssn + "  " + std::string(station_line::kNameWidth, 'N') + "  " + id +
+           std::string(station_line::kBodyWidth, ' ');
+}
+
+void readAsImportFiles(std::string_view bytes, ConsoleToolkit& console) {
+    std::istringstream in{std::string(bytes)};
+    const std::optional<std::vector<std::string>> lines = readImportLines(in);
+    if (!lines) {
+        fail("a stream in memory could not be read");
+    }
+    for (const std::string& line : *lines) {
+        if (line.size() > kImportLineWidth || line.find('\n') != std::string::npos) {
+            fail("an imported line is too long or holds a line feed");
+        }
+    }
+    Project project;
+    project.lb_Stations.assign({stationLine("0001", "ONE "), stationLine("0002", "    ")});
+    takeSerfilLines(console, project, *lines);
+    for (const std::string& line : project.lb_Stations.lines()) {
+        if (line.size() != station_line::kBody + station_line::kBodyWidth) {
+            fail("a station ID taken from a SERFIL shifted the station line");
+        }
+    }
+    for (const std::string& pair : project.lb_SERFIL.lines()) {
+        if (pair.size() != serfil_line::kId + serfil_line::kIdWidth) {
+            fail("a SERFIL pair does not have the store's layout");
+        }
+    }
+    TextStore defaults;
+    takeDefaultsLines(defaults, *lines);
+    for (const std::string& line : defaults.lines()) {
+        if (line.empty() || line.front() == '=') {
+            fail("a defaults line that should have been skipped was taken");
+        }
+    }
+    lookupDefault(defaults, "Receiver Manufacturer");
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::ostream nowhere(nullptr);
     ConsoleToolkit console(nowhere);
     ConsoleWarning warning(console);
-
-    const InputFile input;
-    input.write(std::string(reinterpret_cast<const char*>(data), size));
-    Project project;
-    readAsOpen(input, project, console, warning);
-    readBFile(project, console, warning, true);
-
-    const std::string first = written(project);
-    if (first.empty() || !jobCodeIsNoRecordCode(project)) {
-        return 0;
-    }
-    input.write(first);
-    Project again;
-    if (readAsOpen(input, again, console, warning) != ReadOutcome::Completed || written(again) != first) {
-        std::fprintf(stderr, "reading back a written B-file does not give it again\n");
-        std::abort();
-    }
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    readAsBFile(bytes, console, warning);
+    readAsImportFiles(bytes, console);
     return 0;
 }

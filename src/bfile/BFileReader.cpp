@@ -414,4 +414,11 @@ ReadOutcome readBFile(Project& project, ui::Toolkit& toolkit, Form_Warning& warn
     return Reading(project, toolkit, warning, merging).run(input);
 }
 
+ReadOutcome readBFileBytes(Project& project, std::string_view bytes, ui::Toolkit& toolkit, Form_Warning& warning,
+                           bool merging) {
+    InputLines input;
+    input.openBytes(bytes);
+    return Reading(project, toolkit, warning, merging).run(input);
+}
+
 } // namespace ardel

@@ -22,6 +22,11 @@ enum class ReadOutcome {
 // from the file.
 ReadOutcome readBFile(Project& project, ui::Toolkit& toolkit, Form_Warning& warning, bool merging);
 
+// Reads a B-file held in memory as readBFile reads one from project.fileName, which is
+// neither opened nor recorded in the settings.
+ReadOutcome readBFileBytes(Project& project, std::string_view bytes, ui::Toolkit& toolkit, Form_Warning& warning,
+                           bool merging);
+
 // Fills lb_J2M with the 76 rows of the antenna code conversion table.
 void loadConversionTable(TextStore& j2m);
 

@@ -8,9 +8,19 @@ namespace ardel {
 bool InputLines::open(const std::string& path) {
     file_.reset(std::fopen(path.c_str(), "rb"));
     buffer_.resize(kBufferSize);
+    data_ = buffer_.data();
     pos_ = end_ = 0;
     atEnd_ = failed_ = false;
     return file_ != nullptr;
+}
+
+void InputLines::openBytes(std::string_view bytes) {
+    file_.reset();
+    data_ = bytes.data();
+    pos_ = 0;
+    end_ = bytes.size();
+    atEnd_ = true; // the whole input is in place: nothing to fill
+    failed_ = false;
 }
 
 bool InputLines::fill() {
@@ -39,7 +49,7 @@ bool InputLines::next() {
         if (pos_ == end_ && !fill()) {
             break;
         }
-        const char* start = buffer_.data() + pos_;
+        const char* start = data_ + pos_;
         const std::size_t available = end_ - pos_;
         const auto* lineFeed = static_cast<const char*>(std::memchr(start, '\n', available));
         const std::size_t taken = lineFeed ? static_cast<std::size_t>(lineFeed - start) : available;

@@ -14,8 +14,9 @@ namespace ardel {
 // A line ends at a line feed; a carriage return right before it (or right before the
 // end of the file) is dropped; each byte is one column. A line is blank-padded to 80
 // columns, or cut after its 80th with the rest of it skipped. A last line without a
-// line break is read like any other; an empty file has no lines. The file is read
-// through one large buffer, so a file of any size takes little memory.
+// line break is read like any other; an empty file has no lines. A file is read
+// through one large buffer, so a file of any size takes little memory; bytes already
+// in memory are read in place.
 class InputLines {
 public:
     static constexpr std::size_t kWidth = 80;
@@ -23,6 +24,8 @@ public:
 
     // Opens the file for reading; false when it cannot be opened.
     bool open(const std::string& path);
+    // Reads the lines of `bytes`, which must outlive the reading.
+    void openBytes(std::string_view bytes);
     // Makes the next line current; false at the end of the file or on a read error.
     bool next();
     // The current line: always 80 columns.
@@ -38,6 +41,7 @@ private:
     };
     std::unique_ptr<std::FILE, Closer> file_;
     std::vector<char> buffer_;
+    const char* data_ = nullptr; // the buffer's or the bytes' first character
     std::size_t pos_ = 0;
     std::size_t end_ = 0;
     bool atEnd_ = false;

@@ -96,6 +96,13 @@ void explainDefaults(ui::Toolkit& toolkit) {
     toolkit.messageBox(kExplainCaption, kExplainText, ui::Icon::Information, ui::Buttons::OK);
 }
 
+int takeDefaultsLines(TextStore& defaults, std::vector<std::string> lines) {
+    std::erase_if(lines, [](const std::string& line) { return !isDefaultsLine(line); });
+    const int count = static_cast<int>(lines.size());
+    defaults.assign(std::move(lines));
+    return count;
+}
+
 void importDefaultsFile(ui::Toolkit& toolkit, TextStore& defaults) {
     const std::optional<std::string> path =
         toolkit.openFileDialog({kImportTitle, importStartPath(toolkit, kDefaultsFilePathSetting), kImportFilters});
@@ -106,9 +113,7 @@ void importDefaultsFile(ui::Toolkit& toolkit, TextStore& defaults) {
     if (!lines) {
         return;
     }
-    std::erase_if(*lines, [](const std::string& line) { return !isDefaultsLine(line); });
-    const int count = static_cast<int>(lines->size());
-    defaults.assign(std::move(*lines));
+    const int count = takeDefaultsLines(defaults, std::move(*lines));
     toolkit.messageBox(kImportedCaption, ui::format(kImportedText, count, path->c_str()), ui::Icon::Information,
                        ui::Buttons::OK);
 }

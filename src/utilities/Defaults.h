@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace ardel {
 
@@ -37,5 +38,7 @@ void explainDefaults(ui::Toolkit& toolkit);
 // store with its lines (empty lines and lines beginning with "=" skipped), then reports
 // the count. The chosen path is remembered in the settings for the next import.
 void importDefaultsFile(ui::Toolkit& toolkit, TextStore& defaults);
+// What the import does with the lines of the chosen file; returns the lines taken.
+int takeDefaultsLines(TextStore& defaults, std::vector<std::string> lines);
 
 } // namespace ardel

@@ -117,6 +117,22 @@ void explainSerfil(ui::Toolkit& toolkit) {
     toolkit.messageBox(kExplainCaption, kExplainText, ui::Icon::Information, ui::Buttons::OK);
 }
 
+int takeSerfilLines(ui::Toolkit& toolkit, Project& project, const std::vector<std::string>& lines) {
+    project.lb_SERFIL.clear();
+    int count = 0;
+    for (const std::string& line : lines) {
+        if (isBlank(line)) {
+            continue;
+        }
+        const std::string ssn = fit(slice(line, serfil_file::kSsn, serfil_file::kSsnWidth), serfil_line::kSsnWidth);
+        const std::string id = fit(slice(line, serfil_file::kId, serfil_file::kIdWidth), serfil_line::kIdWidth);
+        offerStationId(toolkit, project.lb_Stations, ssn, id);
+        project.lb_SERFIL.append(buildSerfilLine(ssn, id));
+        ++count;
+    }
+    return count;
+}
+
 void importSerfil(ui::Toolkit& toolkit, Project& project, std::string& serfilPath) {
     serfilPath = importStartPath(toolkit, kSerfilSetting);
     const std::optional<std::string> path = toolkit.openFileDialog({kImportTitle, serfilPath, importFilters()});
@@ -128,18 +144,7 @@ void importSerfil(ui::Toolkit& toolkit, Project& project, std::string& serfilPat
     if (!lines) {
         return;
     }
-    project.lb_SERFIL.clear();
-    int count = 0;
-    for (const std::string& line : *lines) {
-        if (isBlank(line)) {
-            continue;
-        }
-        const std::string ssn = fit(slice(line, serfil_file::kSsn, serfil_file::kSsnWidth), serfil_line::kSsnWidth);
-        const std::string id = fit(slice(line, serfil_file::kId, serfil_file::kIdWidth), serfil_line::kIdWidth);
-        offerStationId(toolkit, project.lb_Stations, ssn, id);
-        project.lb_SERFIL.append(buildSerfilLine(ssn, id));
-        ++count;
-    }
+    const int count = takeSerfilLines(toolkit, project, *lines);
     toolkit.messageBox(kImportedCaption, ui::format(kImportedText, count, path->c_str()), ui::Icon::Information,
                        ui::Buttons::OK);
 }

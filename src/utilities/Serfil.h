@@ -9,6 +9,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace ardel {
 
@@ -49,6 +50,8 @@ void explainSerfil(ui::Toolkit& toolkit);
 // starting path and then the chosen path, which is also remembered in the settings.
 // Changes no B-file content, so the project is not marked modified.
 void importSerfil(ui::Toolkit& toolkit, Project& project, std::string& serfilPath);
+// What the import does with the lines of the chosen file; returns the pairs taken.
+int takeSerfilLines(ui::Toolkit& toolkit, Project& project, const std::vector<std::string>& lines);
 
 // "&Export SERFIL": asks for a file (starting with `serfilPath`) and replaces it with one
 // line "ID   SSN" per station, in list order. A file that cannot be written is reported

@@ -5,7 +5,8 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
+#include <string_view>
+#include <vector>
 
 namespace ardel {
 
@@ -15,15 +16,15 @@ constexpr const char* kErrorCaption = "Error";
 constexpr const char* kMissingText = "The Input File Does Not Exist";
 constexpr const char* kUnreadableText = "Cannot read file %s.";
 
-// Collects one line: keeps one character beyond the width so that a CR standing
-// right after the kept characters can still be recognised as the line's end.
+// Collects one line piece by piece: keeps one character beyond the width so that a
+// CR standing right after the kept characters can still be recognised as the line's end.
 class LineCollector {
 public:
-    void add(char c) {
+    void add(std::string_view piece) {
         if (kept_.size() <= kImportLineWidth) {
-            kept_ += c;
+            kept_.append(piece.substr(0, kImportLineWidth + 1 - kept_.size()));
         }
-        ++length_;
+        length_ += piece.size();
     }
     bool empty() const { return length_ == 0; }
     std::string finish() {
@@ -41,6 +42,8 @@ private:
     std::size_t length_ = 0;
 };
 
+constexpr std::size_t kReadChunk = std::size_t{1} << 16;
+
 } // namespace
 
 std::optional<std::vector<std::string>> readImportLines(const std::string& path) {
@@ -48,14 +51,22 @@ std::optional<std::vector<std::string>> readImportLines(const std::string& path)
     if (!in) {
         return std::nullopt;
     }
+    return readImportLines(in);
+}
+
+std::optional<std::vector<std::string>> readImportLines(std::istream& in) {
     std::vector<std::string> lines;
     LineCollector line;
-    for (auto it = std::istreambuf_iterator<char>(in); it != std::istreambuf_iterator<char>(); ++it) {
-        if (*it == '\n') {
+    std::vector<char> buffer(kReadChunk);
+    while (in) {
+        in.read(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+        std::string_view chunk(buffer.data(), static_cast<std::size_t>(in.gcount()));
+        for (std::size_t lineFeed; (lineFeed = chunk.find('\n')) != std::string_view::npos;
+             chunk.remove_prefix(lineFeed + 1)) {
+            line.add(chunk.substr(0, lineFeed));
             lines.push_back(line.finish());
-        } else {
-            line.add(*it);
         }
+        line.add(chunk);
     }
     if (in.bad()) {
         return std::nullopt;

@@ -5,6 +5,7 @@
 #include "ui/Toolkit.h"
 
 #include <cstddef>
+#include <istream>
 #include <optional>
 #include <string>
 #include <vector>
@@ -22,6 +23,8 @@ inline constexpr std::size_t kImportLineWidth = 81;
 //   "AB\n\n"     -> {"AB", ""}
 //   ""           -> {}
 std::optional<std::vector<std::string>> readImportLines(const std::string& path);
+// The same from a stream opened in binary; nothing when it goes bad.
+std::optional<std::vector<std::string>> readImportLines(std::istream& in);
 
 // The starting path of an import's file dialog: the setting's value, else the program's folder.
 std::string importStartPath(ui::Toolkit& toolkit, const char* setting);

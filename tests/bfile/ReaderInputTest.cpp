@@ -1,4 +1,5 @@
-// The reader's line input: line ends, over-long lines, binary bytes, buffer boundaries.
+// The reader's line input, from a file and from memory: line ends, over-long lines,
+// binary bytes, buffer boundaries.
 #include "bfile/ReadInput.h"
 #include "model/Lines.h"
 #include "support/HeadlessTest.h"
@@ -22,6 +23,14 @@ std::vector<std::string> linesOf(const std::string& bytes) {
         lines.emplace_back(input.line());
     }
     EXPECT_FALSE(input.failed());
+
+    InputLines inMemory;
+    inMemory.openBytes(bytes);
+    std::vector<std::string> fromBytes;
+    while (inMemory.next()) {
+        fromBytes.emplace_back(inMemory.line());
+    }
+    EXPECT_EQ(fromBytes, lines) << "the same bytes read from memory";
     return lines;
 }
 

@@ -93,6 +93,11 @@ TEST_F(ReaderRoundTrip, AWrittenProjectReadsBackLineForLine) {
         EXPECT_EQ((project.*store).lines(), (original.*store).lines()) << name;
     }
     EXPECT_EQ(written(project), file);
+
+    Project fromMemory;
+    loadConversionTable(fromMemory.lb_J2M);
+    EXPECT_EQ(readBFileBytes(fromMemory, file, toolkit, warning, false), ReadOutcome::Completed);
+    EXPECT_EQ(written(fromMemory), file);
 }
 
 TEST_F(ReaderRoundTrip, AFileInAnyOrderIsWrittenInTheWritersOrderWithFreshNumbers) {

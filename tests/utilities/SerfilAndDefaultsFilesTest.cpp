@@ -34,8 +34,24 @@ TEST(ImportLines, EndsLinesAtLineFeedAndKeeps81Characters) {
         const std::string path = dir.path("lines.txt");
         testing::writeFile(path, c.bytes);
         EXPECT_EQ(readImportLines(path), std::optional<Lines>(c.lines)) << c.what;
+        std::istringstream in(c.bytes);
+        EXPECT_EQ(readImportLines(in), std::optional<Lines>(c.lines)) << c.what << ", from a stream";
     }
     EXPECT_EQ(readImportLines(dir.path("missing.txt")), std::nullopt);
+}
+
+// The file is read in pieces of 64 KiB: a CR at the end of one piece and its LF at the
+// start of the next still end the line together.
+TEST(ImportLines, ALineEndSplitAcrossTwoReadsIsOneLineEnd) {
+    std::string bytes = "X\n";
+    Lines expected = {"X"};
+    for (int i = 0; i < 21845; ++i) {
+        bytes += "A\r\n";
+        expected.push_back("A");
+    }
+    ASSERT_EQ(bytes[65535], '\r');
+    std::istringstream in(bytes);
+    EXPECT_EQ(readImportLines(in), std::optional<Lines>(expected));
 }
 
 } // namespace
