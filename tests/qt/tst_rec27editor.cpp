@@ -60,7 +60,9 @@ private slots:
             }
             QTest::keyClick(&dialog, Qt::Key_Escape);
         });
-        std::string entry = "990105" "1230" + std::string(31, ' ');
+        std::string entry = "990105"
+                            "1230" +
+                            std::string(31, ' ');
         const std::string before = entry;
         QCOMPARE(editor.run(entry, defaults_), 0);
         QCOMPARE(entry, before);

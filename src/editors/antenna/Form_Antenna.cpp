@@ -45,10 +45,16 @@ constexpr const char* kCodeHelpLines[] = {
     "the TOV list. ",
 };
 
-const TextStore& noAntennas() {
-    static const TextStore empty;
-    return empty;
-}
+constexpr KeyBoxSpec kJsanSpec{
+    .box = kJsanBox,
+    .width = kJsanWidth,
+    .errorCaption = "JSAN Error",
+    .errorText = "Job Specific Antenna Number %s cannot be used \r\nbecause it already exists.",
+    .changedText = "The JSAN for this antenna Has Changed.\n"
+                   "                One or more session records may become invalid.\n"
+                   "                Do you wish to continue?",
+    .selectAllOnError = true,
+};
 
 void showCodeHelp(ui::Toolkit& toolkit) {
     std::string text;
@@ -60,25 +66,20 @@ void showCodeHelp(ui::Toolkit& toolkit) {
 
 } // namespace
 
-Form_Antenna::Form_Antenna(ui::Toolkit& toolkit) : toolkit_(toolkit), form_(toolkit.createForm(formAntennaDecl())) {
+Form_Antenna::Form_Antenna(ui::Toolkit& toolkit)
+    : toolkit_(toolkit), form_(toolkit.createForm(formAntennaDecl())), jsan_(toolkit, *form_, kJsanSpec, opening_) {
     bindEvents();
 }
 
 Form_Antenna::~Form_Antenna() = default;
 
 void Form_Antenna::setAntennaStore(const TextStore& antennas) {
-    antennas_ = &antennas;
+    jsan_.setStore(antennas);
 }
 
 void Form_Antenna::bindEvents() {
     ui::TextBox& jsan = form_->textBox(kJsanBox);
     jsan.events.focusGained = [&jsan] { jsan.selectAll(); };
-    jsan.events.focusLost = [this] { testJsan(); };
-    jsan.events.textChanged = [this] {
-        if (!opening_) {
-            jsanTested_ = false;
-        }
-    };
     // A typed code is no item: choosing any item afterwards, the one chosen before
     // included, replaces it.
     ui::ComboBox& code = form_->comboBox(kCodeList);
@@ -101,28 +102,20 @@ int Form_Antenna::run(std::string& body, const TextStore& defaults) {
     return kSaved;
 }
 
-// A new antenna's JSAN is tested before it is saved; a stored one stands as it was.
 void Form_Antenna::open(const std::string& body, const TextStore& defaults) {
     opening_ = true;
-    newAntenna_ = body.empty();
-    jsanError_ = false;
-    jsanTested_ = !newAntenna_;
-    originalJsan_ = fieldOf(body, 0, kJsanWidth);
-    ui::TextBox& jsan = form_->textBox(kJsanBox);
-    jsan.setReadOnly(false);
-    jsan.setTabStop(true);
+    jsan_.open(body);
     ui::ComboBox& code = form_->comboBox(kCodeList);
     code.setSelectedIndex(-1);
     code.setText("");
-    if (newAntenna_) {
-        jsan.setText("");
+    if (jsan_.isNew()) {
         fillFromDefaults(defaults);
     } else {
         fillFromBody(body);
     }
     code.widenToLongestItem();
     opening_ = false;
-    jsan.setFocus();
+    form_->control(kJsanBox).setFocus();
 }
 
 void Form_Antenna::fillFromDefaults(const TextStore& defaults) {
@@ -143,40 +136,8 @@ void Form_Antenna::fillFromBody(const std::string& body) {
     form_->textBox(kSerialBox).setText(trimmedFieldOf(body, kSerialOffset, kSerialWidth));
 }
 
-// A new antenna may take no JSAN that begins a stored one; an existing one may not
-// take the JSAN of another antenna.
-void Form_Antenna::testJsan() {
-    const TextStore& antennas = antennas_ ? *antennas_ : noAntennas();
-    ui::TextBox& jsanBox = form_->textBox(kJsanBox);
-    const std::string jsan = jsanBox.text();
-    jsanTested_ = true;
-    jsanError_ = newAntenna_ ? newKeyInUse(antennas, jsan) : changedKeyInUse(antennas, jsan, originalJsan_, kJsanWidth);
-    if (jsanError_) {
-        toolkit_.messageBox(
-            "JSAN Error",
-            ui::format("Job Specific Antenna Number %s cannot be used \r\nbecause it already exists.", jsan.c_str()),
-            ui::Icon::Stop, ui::Buttons::OK);
-        jsanBox.setFocus();
-        jsanBox.selectAll();
-    }
-}
-
-// Enter and the mnemonic save without the focus leaving the JSAN: a JSAN typed since
-// the last test is tested here.
 void Form_Antenna::save() {
-    if (!jsanTested_) {
-        testJsan();
-    }
-    if (jsanError_) {
-        form_->control(kJsanBox).setFocus();
-        return;
-    }
-    if (!newAntenna_ && form_->textBox(kJsanBox).isModified() &&
-        toolkit_.messageBox("Warning",
-                            "The JSAN for this antenna Has Changed.\n"
-                            "                One or more session records may become invalid.\n"
-                            "                Do you wish to continue?",
-                            ui::Icon::Warning, ui::Buttons::YesNo) != ui::Answer::Yes) {
+    if (!jsan_.allowsSave()) {
         return;
     }
     saved_ = builtBody();

@@ -3,6 +3,7 @@
 // (a code may also be typed) and tests a new JSAN against the antennas present.
 #pragma once
 
+#include "editors/equipment/KeyBox.h"
 #include "model/TextStore.h"
 #include "ui/Toolkit.h"
 
@@ -31,19 +32,14 @@ private:
     void open(const std::string& body, const TextStore& defaults);
     void fillFromDefaults(const TextStore& defaults);
     void fillFromBody(const std::string& body);
-    void testJsan();
     void save();
     std::string builtBody() const;
 
     ui::Toolkit& toolkit_;
     std::unique_ptr<ui::Form> form_;
-    const TextStore* antennas_ = nullptr;
-    std::string originalJsan_; // the JSAN of the antenna as it was opened
-    std::string saved_;        // the body built by the save that closed the dialog
-    bool newAntenna_ = false;
-    bool jsanError_ = false;  // the JSAN is in use: saving returns the focus to it
-    bool jsanTested_ = false; // the JSAN test has seen the JSAN as it stands
-    bool opening_ = false;    // the fields are being filled from code: their events do nothing
+    bool opening_ = false; // the fields are being filled from code: their events do nothing
+    KeyBox jsan_;
+    std::string saved_; // the body built by the save that closed the dialog
 };
 
 } // namespace ardel

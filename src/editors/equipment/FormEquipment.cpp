@@ -40,31 +40,31 @@ constexpr TextField kTextFields[] = {
 
 constexpr const char* kCodeDefaultKey = "TOV Survey Equipment Code";
 
-const TextStore& noInstruments() {
-    static const TextStore empty;
-    return empty;
-}
+constexpr KeyBoxSpec kJsinSpec{
+    .box = kJsinBox,
+    .width = kJsinWidth,
+    .errorCaption = "JSIN Error",
+    .errorText = "Serial Number %s cannot be used \r\nbecause it already exists.",
+    .changedText = "The JSIN for this Instrument has changed.\n"
+                   "                One or more session records may become invalid.\n"
+                   "                Do you wish to continue?",
+    .selectAllOnError = false,
+};
 
 } // namespace
 
-FormEquipment::FormEquipment(ui::Toolkit& toolkit) : toolkit_(toolkit), form_(toolkit.createForm(formEquipmentDecl())) {
+FormEquipment::FormEquipment(ui::Toolkit& toolkit)
+    : toolkit_(toolkit), form_(toolkit.createForm(formEquipmentDecl())), jsin_(toolkit, *form_, kJsinSpec, opening_) {
     bindEvents();
 }
 
 FormEquipment::~FormEquipment() = default;
 
 void FormEquipment::setInstrumentStore(const TextStore& instruments) {
-    instruments_ = &instruments;
+    jsin_.setStore(instruments);
 }
 
 void FormEquipment::bindEvents() {
-    ui::TextBox& jsin = form_->textBox(kJsinBox);
-    jsin.events.focusLost = [this] { testJsin(); };
-    jsin.events.textChanged = [this] {
-        if (!opening_) {
-            jsinTested_ = false;
-        }
-    };
     form_->comboBox(kCodeList).events.selectionChanged = [this] {
         if (!opening_) {
             fillFromEquipmentCode();
@@ -83,26 +83,18 @@ int FormEquipment::run(std::string& body, const TextStore& defaults) {
     return kSaved;
 }
 
-// A new instrument's JSIN is tested before it is saved; a stored one stands as it was.
 void FormEquipment::open(const std::string& body, const TextStore& defaults) {
     opening_ = true;
-    newInstrument_ = body.empty();
-    jsinError_ = false;
-    jsinTested_ = !newInstrument_;
-    originalJsin_ = fieldOf(body, 0, kJsinWidth);
-    ui::TextBox& jsin = form_->textBox(kJsinBox);
-    jsin.setReadOnly(false);
-    jsin.setTabStop(true);
+    jsin_.open(body);
     form_->comboBox(kCodeList).setSelectedIndex(-1);
-    if (newInstrument_) {
-        jsin.setText("");
+    if (jsin_.isNew()) {
         fillFromDefaults(defaults);
     } else {
         fillFromBody(body);
     }
     form_->comboBox(kCodeList).widenToLongestItem();
     opening_ = false;
-    jsin.setFocus();
+    form_->control(kJsinBox).setFocus();
 }
 
 void FormEquipment::fillFromDefaults(const TextStore& defaults) {
@@ -132,38 +124,8 @@ void FormEquipment::fillFromEquipmentCode() {
     form_->textBox("textb_Model").setText(fieldOf(item, kEquipmentModelColumn, std::string::npos));
 }
 
-// A new instrument may take no JSIN that begins a stored one; an existing one may not
-// take the JSIN of another instrument.
-void FormEquipment::testJsin() {
-    const TextStore& instruments = instruments_ ? *instruments_ : noInstruments();
-    const std::string jsin = form_->textBox(kJsinBox).text();
-    jsinTested_ = true;
-    jsinError_ =
-        newInstrument_ ? newKeyInUse(instruments, jsin) : changedKeyInUse(instruments, jsin, originalJsin_, kJsinWidth);
-    if (jsinError_) {
-        toolkit_.messageBox("JSIN Error",
-                            ui::format("Serial Number %s cannot be used \r\nbecause it already exists.", jsin.c_str()),
-                            ui::Icon::Stop, ui::Buttons::OK);
-        form_->control(kJsinBox).setFocus();
-    }
-}
-
-// Enter and the mnemonic save without the focus leaving the JSIN: a JSIN typed since
-// the last test is tested here.
 void FormEquipment::save() {
-    if (!jsinTested_) {
-        testJsin();
-    }
-    if (jsinError_) {
-        form_->control(kJsinBox).setFocus();
-        return;
-    }
-    if (!newInstrument_ && form_->textBox(kJsinBox).isModified() &&
-        toolkit_.messageBox("Warning",
-                            "The JSIN for this Instrument has changed.\n"
-                            "                One or more session records may become invalid.\n"
-                            "                Do you wish to continue?",
-                            ui::Icon::Warning, ui::Buttons::YesNo) != ui::Answer::Yes) {
+    if (!jsin_.allowsSave()) {
         return;
     }
     saved_ = builtBody();

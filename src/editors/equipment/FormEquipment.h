@@ -4,6 +4,7 @@
 // against the instruments present.
 #pragma once
 
+#include "editors/equipment/KeyBox.h"
 #include "model/TextStore.h"
 #include "ui/Toolkit.h"
 
@@ -33,19 +34,14 @@ private:
     void fillFromDefaults(const TextStore& defaults);
     void fillFromBody(const std::string& body);
     void fillFromEquipmentCode();
-    void testJsin();
     void save();
     std::string builtBody() const;
 
     ui::Toolkit& toolkit_;
     std::unique_ptr<ui::Form> form_;
-    const TextStore* instruments_ = nullptr;
-    std::string originalJsin_; // the JSIN of the instrument as it was opened
-    std::string saved_;        // the body built by the save that closed the dialog
-    bool newInstrument_ = false;
-    bool jsinError_ = false;  // the JSIN is in use: saving returns the focus to it
-    bool jsinTested_ = false; // the JSIN test has seen the JSIN as it stands
-    bool opening_ = false;    // the fields are being filled from code: their events do nothing
+    bool opening_ = false; // the fields are being filled from code: their events do nothing
+    KeyBox jsin_;
+    std::string saved_; // the body built by the save that closed the dialog
 };
 
 } // namespace ardel
