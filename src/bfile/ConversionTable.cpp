@@ -98,15 +98,24 @@ constexpr Conversion kConversions[] = {
     {"TRM 4800", "TRM4800"},
 };
 
+// The rows as the store holds them, laid out once.
+const std::vector<std::string>& conversionRows() {
+    static const std::vector<std::string> rows = [] {
+        std::vector<std::string> laidOut;
+        laidOut.reserve(std::size(kConversions));
+        for (const Conversion& row : kConversions) {
+            laidOut.push_back(fit(row.oldCode, j2m_row::kOldCodeWidth) + " " +
+                              fit(row.newCode, j2m_row::kNewCodeWidth));
+        }
+        return laidOut;
+    }();
+    return rows;
+}
+
 } // namespace
 
 void loadConversionTable(TextStore& j2m) {
-    std::vector<std::string> rows;
-    rows.reserve(std::size(kConversions));
-    for (const Conversion& row : kConversions) {
-        rows.push_back(fit(row.oldCode, j2m_row::kOldCodeWidth) + " " + fit(row.newCode, j2m_row::kNewCodeWidth));
-    }
-    j2m.assign(std::move(rows));
+    j2m.assign(conversionRows());
 }
 
 std::string newAntennaCode(const TextStore& j2m, std::string_view oldCode) {
