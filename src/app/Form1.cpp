@@ -127,8 +127,7 @@ void Form1::bindLists() {
         {RecordList::Antennas, [this] { records_.modifyAntenna(); }},
     };
     for (const auto& [each, modify] : lists) {
-        const RecordList list =
-            each; // a plain variable: structured bindings cannot be captured before C++20 in clang 14
+        const RecordList list = each; // a plain variable: structured bindings cannot be captured before C++20 in clang 14
         ui::ListView& view = form_->listView(ListSelections::viewName(list));
         view.events.clicked = [this, list] { selections_.clicked(list); };
         view.events.selectionChanged = [this, list] { selections_.selectionChanged(list); };
