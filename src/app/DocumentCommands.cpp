@@ -11,6 +11,8 @@ namespace ardel {
 
 namespace {
 constexpr const char* kInputFileSetting = "InputFile";
+constexpr const char* kRecentFilesCaption = "Recent Files";
+constexpr const char* kRecentFileGone = "%s cannot be found. It is taken off the list of recent files.";
 constexpr const char* kMergeQuestion =
     "The selected input file will be merged with the data \nalready in the program's memory. Duplicate "
     "*70*,*71*,*72*,*80*, \n*86*, and *90* records will be ignored. See the program \ndocumentation for further "
@@ -28,8 +30,9 @@ const std::vector<ui::FileFilter> kOutputFilters = {
 } // namespace
 
 DocumentCommands::DocumentCommands(ui::Toolkit& toolkit, Project& project, Form_Warning& readWarning,
-                                   Form_Warning_YesNo& lostIdQuestion)
-    : toolkit_(toolkit), project_(project), readWarning_(readWarning), lostIdQuestion_(lostIdQuestion) {}
+                                   Form_Warning_YesNo& lostIdQuestion, RecentFiles& recentFiles)
+    : toolkit_(toolkit), project_(project), readWarning_(readWarning), lostIdQuestion_(lostIdQuestion),
+      recentFiles_(recentFiles) {}
 
 // The save question. Yes saves through Save As; when that writes nothing the command
 // stops, so unsaved work is never thrown away.
@@ -68,6 +71,24 @@ void DocumentCommands::openAtStartup(const std::string& path) {
     readInto(path);
 }
 
+void DocumentCommands::openFile(const std::string& path) {
+    if (askToSave() == Go::Stop) {
+        return;
+    }
+    project_.clear();
+    readInto(path);
+}
+
+void DocumentCommands::openRecent(const std::string& path) {
+    if (!ui::fileExists(path)) {
+        toolkit_.messageBox(kRecentFilesCaption, ui::format(kRecentFileGone, path.c_str()), ui::Icon::Warning,
+                            ui::Buttons::OK);
+        recentFiles_.remove(path);
+        return;
+    }
+    openFile(path);
+}
+
 // The merged file's name is the project's only while it is read.
 void DocumentCommands::merge() {
     const std::string projectFile = project_.fileName;
@@ -96,11 +117,15 @@ bool DocumentCommands::chooseInputFile(const char* caption) {
 }
 
 // A read that stops on an error leaves the partly read project unbound to the file,
-// so that a later Save cannot overwrite the original with the partial data.
+// so that a later Save cannot overwrite the original with the partial data; only a
+// file read to its end becomes a recent file.
 void DocumentCommands::readInto(const std::string& path) {
     project_.fileName = path;
-    if (readBFile(project_, toolkit_, readWarning_, false) == ReadOutcome::Stopped) {
+    const ReadOutcome outcome = readBFile(project_, toolkit_, readWarning_, false);
+    if (outcome == ReadOutcome::Stopped) {
         project_.fileName.clear();
+    } else if (outcome == ReadOutcome::Completed) {
+        recentFiles_.add(path);
     }
     project_.refreshTitle();
 }
@@ -130,6 +155,7 @@ bool DocumentCommands::write(const std::string& path, const char* failureCaption
         return false;
     }
     project_.markWritten();
+    recentFiles_.add(path);
     return true;
 }
 

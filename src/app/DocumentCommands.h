@@ -1,8 +1,9 @@
-// The File menu's document commands: New, Open, Merge, Save, Save As, Exit and the
-// close box, with the save question, the file prompts, the lost-ID check and the messages
-// for files that cannot be written.
+// The File menu's document commands: New, Open, Merge, Save, Save As, Recent Files,
+// Exit and the close box, with the save question, the file prompts, the lost-ID check
+// and the messages for files that cannot be written; and the opening of a dropped file.
 #pragma once
 
+#include "app/RecentFiles.h"
 #include "model/Project.h"
 #include "ui/Toolkit.h"
 #include "utilities/WarningPrompts.h"
@@ -14,7 +15,7 @@ namespace ardel {
 class DocumentCommands {
 public:
     DocumentCommands(ui::Toolkit& toolkit, Project& project, Form_Warning& readWarning,
-                     Form_Warning_YesNo& lostIdQuestion);
+                     Form_Warning_YesNo& lostIdQuestion, RecentFiles& recentFiles);
 
     void newProject();
     void open();
@@ -23,6 +24,10 @@ public:
     void merge();
     // Reads a file named at start-up, as Open reads one.
     void openAtStartup(const std::string& path);
+    // Open without the file prompt: the save question, then the file is read.
+    void openFile(const std::string& path);
+    // A recent file that is gone is taken off the list, with a message; else it is opened.
+    void openRecent(const std::string& path);
     // Both return true when the project was written.
     bool save();
     bool saveAs();
@@ -41,6 +46,7 @@ private:
     Project& project_;
     Form_Warning& readWarning_;
     Form_Warning_YesNo& lostIdQuestion_;
+    RecentFiles& recentFiles_;
 };
 
 } // namespace ardel

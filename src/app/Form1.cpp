@@ -76,8 +76,8 @@ const ui::FormDecl& form1Decl() {
 Form1::Form1(ui::Toolkit& toolkit)
     : toolkit_(toolkit), form_(toolkit.createForm(form1Decl())), warning_(toolkit), warningYesNo_(toolkit),
       aboutBox_(toolkit), headerEditor_(toolkit), stationEditor_(toolkit), instrumentEditor_(toolkit),
-      antennaEditor_(toolkit), sessionEditor_(toolkit), commands_(toolkit, project_, warning_, warningYesNo_),
-      selections_(*form_),
+      antennaEditor_(toolkit), sessionEditor_(toolkit), recentFiles_(toolkit.settings()),
+      commands_(toolkit, project_, warning_, warningYesNo_, recentFiles_), selections_(*form_),
       records_(toolkit, project_, selections_,
                {.station = stationEditor_,
                 .instrument = instrumentEditor_,
@@ -94,12 +94,15 @@ Form1::Form1(ui::Toolkit& toolkit)
     bindStores();
     bindLists();
     bindMenus();
+    bindRecentFiles();
+    form_->fileDropped = [this](const std::string& path) { commands_.openFile(path); };
     form_->closeRequested = [this] { return closing_ || commands_.mayClose(); };
     form_->setCaption(kStartupTitle);
     showHeader();
 }
 
 Form1::~Form1() {
+    recentFiles_.changed = nullptr;
     project_.titleChanged = nullptr;
     project_.headerChanged = nullptr;
 }
@@ -189,6 +192,25 @@ void Form1::bindMenus() {
             found->second();
         }
     };
+}
+
+// The entries of "Recent Files" follow the list; each opens the file it shows then.
+void Form1::bindRecentFiles() {
+    for (std::size_t index = 0; index < RecentFiles::kLimit; ++index) {
+        menuCommands_[menu::recentFileId(index)] = [this, index] {
+            if (index < recentFiles_.paths().size()) {
+                const std::string path = recentFiles_.paths()[index]; // a copy: opening changes the list
+                commands_.openRecent(path);
+            }
+        };
+    }
+    menuCommands_[menu::kClearRecentFiles] = [this] { recentFiles_.clear(); };
+    recentFiles_.changed = [this] { showRecentFiles(); };
+    showRecentFiles();
+}
+
+void Form1::showRecentFiles() {
+    form_->setMenuEntries(menu::kRecentFiles, menu::recentFilesEntries(recentFiles_.paths()));
 }
 
 void Form1::showHeader() {

@@ -6,6 +6,7 @@
 #include "app/AboutBox.h"
 #include "app/DocumentCommands.h"
 #include "app/ListSelections.h"
+#include "app/RecentFiles.h"
 #include "app/RecordCommands.h"
 #include "app/UtilityCommands.h"
 #include "editors/antenna/Form_Antenna.h"
@@ -39,6 +40,8 @@ private:
     void bindStores();
     void bindLists();
     void bindMenus();
+    void bindRecentFiles();
+    void showRecentFiles();
     void showHeader();
     void editHeader();
     void exitProgram();
@@ -54,6 +57,7 @@ private:
     FormEquipment instrumentEditor_;
     Form_Antenna antennaEditor_;
     Form_Session sessionEditor_;
+    RecentFiles recentFiles_;
     DocumentCommands commands_;
     ListSelections selections_;
     RecordCommands records_;

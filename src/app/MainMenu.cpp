@@ -21,7 +21,17 @@ Entry fileMenu() {
                     entry(kOpen, "&Open", "Open Existing B-File", false, "Ctrl+O"), entry(kMerge, "&Merge"),
                     entry(kSave, "&Save", "Save the current B-File with the Current Name", false, "Ctrl+S"),
                     entry(kSaveAs, "Save &As", "Save the Current B-File with a new name", false, "Ctrl+Shift+S"),
+                    submenu(kRecentFiles, "Recent &Files", recentFilesEntries({})),
                     entry(kExit, "E&xit", "Quit this Program", false, "Ctrl+Q")});
+}
+
+// A menu text shows "&" only when it is doubled.
+std::string shownInMenu(const std::string& path) {
+    std::string text;
+    for (const char c : path) {
+        text += c == '&' ? "&&" : std::string(1, c);
+    }
+    return text;
 }
 
 Entry editMenu() {
@@ -105,6 +115,23 @@ std::vector<Entry> popup(const char* add, const char* addText, const char* modif
 
 std::vector<ui::MenuEntryDecl> menuBar() {
     return {fileMenu(), editMenu(), utilitiesMenu(), serfilMenu(), defaultsMenu(), helpMenu()};
+}
+
+std::string recentFileId(std::size_t index) {
+    return std::string(kRecentFiles) + "_" + std::to_string(index + 1);
+}
+
+std::vector<ui::MenuEntryDecl> recentFilesEntries(const std::vector<std::string>& paths) {
+    std::vector<Entry> entries;
+    for (std::size_t index = 0; index < paths.size(); ++index) {
+        const std::string text = "&" + std::to_string(index + 1) + " " + shownInMenu(paths[index]);
+        entries.push_back(Entry{.id = recentFileId(index), .text = text, .hint = "Open " + paths[index]});
+    }
+    if (!paths.empty()) {
+        entries.push_back(entry("menu_File_Recent_Separator", "-"));
+    }
+    entries.push_back(entry(kClearRecentFiles, "&Clear", "Clear the list of recent files", paths.empty()));
+    return entries;
 }
 
 std::vector<ui::MenuEntryDecl> stationPopup() {

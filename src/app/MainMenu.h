@@ -4,6 +4,8 @@
 
 #include "ui/Declaration.h"
 
+#include <cstddef>
+#include <string>
 #include <vector>
 
 namespace ardel::menu {
@@ -14,6 +16,8 @@ inline constexpr const char* kMerge = "menu_File_Merge";
 inline constexpr const char* kSave = "menu_File_Save";
 inline constexpr const char* kSaveAs = "menu_File_SaveAs";
 inline constexpr const char* kExit = "menu_File_Exit";
+inline constexpr const char* kRecentFiles = "menu_File_Recent";
+inline constexpr const char* kClearRecentFiles = "menu_File_Recent_Clear";
 
 inline constexpr const char* kHeaderInfo = "menu_Edit_HeaderInfo";
 inline constexpr const char* kAddStation = "menu_Station_Add";
@@ -75,6 +79,10 @@ inline constexpr const char* kPopupModifyAntenna = "popup_Antenna_Modify";
 inline constexpr const char* kPopupDeleteAntenna = "popup_Antenna_Delete";
 
 std::vector<ui::MenuEntryDecl> menuBar();
+// The id of the recent file at `index` (0 the newest) in the "Recent Files" submenu.
+std::string recentFileId(std::size_t index);
+// The entries of "Recent Files": "&1 path" ... then "Clear", gray while there is no file.
+std::vector<ui::MenuEntryDecl> recentFilesEntries(const std::vector<std::string>& paths);
 std::vector<ui::MenuEntryDecl> stationPopup();
 std::vector<ui::MenuEntryDecl> sessionPopup();
 std::vector<ui::MenuEntryDecl> equipmentPopup();

@@ -8,6 +8,7 @@
 #include <functional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace ardel::ui {
 
@@ -44,6 +45,12 @@ public:
     virtual void setMenuEnabled(const std::string& id, bool enabled) = 0;
     virtual bool isMenuEnabled(const std::string& id) const = 0;
     std::function<void(const std::string& id)> menuTriggered;
+    // Main window: replaces the entries of the menu bar's submenu `id` while the program
+    // runs (plain entries, no submenus); triggering one calls menuTriggered with its id.
+    virtual void setMenuEntries(const std::string& id, const std::vector<MenuEntryDecl>& entries) = 0;
+
+    // Main window: a file dropped onto it (the first local file of the drop).
+    std::function<void(const std::string& path)> fileDropped;
 
     // The close box; return false to keep the window open.
     std::function<bool()> closeRequested;

@@ -338,5 +338,47 @@ TEST_F(UiContract, ListSelectionFollowsTheLines) {
     EXPECT_EQ(list.selectedIndex(), -1);
 }
 
+// The same scenario as the Qt suite's run-time menu and drop: a submenu's entries are
+// replaced while the window is shown, the old ids are gone, the new ones fire, and a
+// file dropped onto the main window reaches the logic.
+TEST_F(UiContract, SubmenuEntriesChangeAtRunTimeAndDropsReachTheMainWindow) {
+    ui::FormDecl decl;
+    decl.name = "Main";
+    decl.mainWindow = true;
+    decl.menuBar = {{.id = "menu_File",
+                     .text = "&File",
+                     .children = {{.id = "menu_Recent",
+                                   .text = "&Recent",
+                                   .children = {{.id = "menu_Clear", .text = "&Clear", .grayed = true}}}}}};
+    auto form = toolkit.createForm(decl);
+    std::vector<std::string> fired;
+    form->menuTriggered = [&](const std::string& id) { fired.push_back(id); };
+    std::vector<std::string> dropped;
+    form->fileDropped = [&](const std::string& path) { dropped.push_back(path); };
+    auto& window = static_cast<ui::HeadlessForm&>(*form);
+    EXPECT_THROW(window.dropFile("/early.bfl"), ui::ScriptFailure);
+    window.show();
+
+    EXPECT_FALSE(window.isMenuEnabled("menu_Clear"));
+    window.setMenuEntries("menu_Recent", {{.id = "menu_Recent_1", .text = "&1 /a.bfl"},
+                                          {.id = "menu_Recent_2", .text = "&2 /b.bfl", .grayed = true},
+                                          {.id = "menu_Clear", .text = "&Clear"}});
+    ASSERT_EQ(window.menuEntries("menu_Recent").size(), 3u);
+    EXPECT_EQ(window.menuEntries("menu_Recent")[0].text, "&1 /a.bfl");
+    EXPECT_FALSE(window.isMenuEnabled("menu_Recent_2"));
+    window.triggerMenu("menu_Recent_1");
+    window.triggerMenu("menu_Clear");
+    EXPECT_EQ(fired, (std::vector<std::string>{"menu_Recent_1", "menu_Clear"}));
+
+    window.setMenuEntries("menu_Recent", {});
+    EXPECT_TRUE(window.menuEntries("menu_Recent").empty());
+    EXPECT_FALSE(window.isMenuEnabled("menu_Recent_1"));
+    EXPECT_THROW(window.triggerMenu("menu_Clear"), ui::ScriptFailure);
+    EXPECT_THROW(window.setMenuEntries("menu_Recent_1", {}), std::logic_error);
+
+    window.dropFile("/survey/dropped.bfl");
+    EXPECT_EQ(dropped, (std::vector<std::string>{"/survey/dropped.bfl"}));
+}
+
 } // namespace
 } // namespace ardel

@@ -58,6 +58,16 @@ void collectMenuIds(const std::vector<MenuEntryDecl>& entries, std::set<std::str
         collectMenuIds(entry.children, ids, grayed);
     }
 }
+
+void collectSubmenus(const std::vector<MenuEntryDecl>& entries,
+                     std::map<std::string, std::vector<MenuEntryDecl>>& submenus) {
+    for (const MenuEntryDecl& entry : entries) {
+        if (!entry.children.empty()) {
+            submenus[entry.id] = entry.children;
+            collectSubmenus(entry.children, submenus);
+        }
+    }
+}
 } // namespace
 
 HeadlessForm::HeadlessForm(HeadlessToolkit& toolkit, const FormDecl& decl)
@@ -67,6 +77,7 @@ HeadlessForm::HeadlessForm(HeadlessToolkit& toolkit, const FormDecl& decl)
         collectMenuIds(control.popup, menuIds_, grayedMenus_);
     }
     collectMenuIds(decl_.menuBar, menuIds_, grayedMenus_);
+    collectSubmenus(decl_.menuBar, submenus_);
 }
 
 HeadlessForm::~HeadlessForm() {
@@ -118,6 +129,27 @@ void HeadlessForm::setMenuEnabled(const std::string& id, bool enabled) {
 
 bool HeadlessForm::isMenuEnabled(const std::string& id) const {
     return menuIds_.count(id) && !grayedMenus_.count(id);
+}
+
+void HeadlessForm::setMenuEntries(const std::string& id, const std::vector<MenuEntryDecl>& entries) {
+    const auto found = submenus_.find(id);
+    if (found == submenus_.end()) {
+        throw std::logic_error("form " + decl_.name + " has no submenu " + id);
+    }
+    for (const MenuEntryDecl& old : found->second) {
+        menuIds_.erase(old.id);
+        grayedMenus_.erase(old.id);
+    }
+    found->second = entries;
+    collectMenuIds(entries, menuIds_, grayedMenus_);
+}
+
+const std::vector<MenuEntryDecl>& HeadlessForm::menuEntries(const std::string& id) const {
+    const auto found = submenus_.find(id);
+    if (found == submenus_.end()) {
+        throw std::logic_error("form " + decl_.name + " has no submenu " + id);
+    }
+    return found->second;
 }
 
 void HeadlessForm::moveFocusQuietly(const std::string& name) {
@@ -247,6 +279,15 @@ void HeadlessForm::triggerMenu(const std::string& id) {
     }
     if (menuTriggered) {
         menuTriggered(id);
+    }
+}
+
+void HeadlessForm::dropFile(const std::string& path) {
+    if (!decl_.mainWindow || !visible_) {
+        throw ScriptFailure("a file was dropped onto " + decl_.name + ", which is no shown main window");
+    }
+    if (fileDropped) {
+        fileDropped(path);
     }
 }
 

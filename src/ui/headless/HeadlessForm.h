@@ -29,6 +29,7 @@ public:
     void close() override;
     void setMenuEnabled(const std::string& id, bool enabled) override;
     bool isMenuEnabled(const std::string& id) const override;
+    void setMenuEntries(const std::string& id, const std::vector<MenuEntryDecl>& entries) override;
 
     // --- Driving, as a user. Each throws ScriptFailure when the user could not do it
     // (a disabled or read-only control, a hidden one, a closed dialog). ---
@@ -46,9 +47,13 @@ public:
     void choose(const std::string& name, int index);
     void doubleClick(const std::string& name, int index);
     void triggerMenu(const std::string& id);
+    // Drops a file onto the main window, as a file manager does.
+    void dropFile(const std::string& path);
     // The window's close box.
     void closeBox();
 
+    // The entries a submenu shows now: its declared ones until setMenuEntries replaced them.
+    const std::vector<MenuEntryDecl>& menuEntries(const std::string& id) const;
     std::string focused() const { return focused_; }
     bool isOpen() const { return running_ || visible_; }
     bool isVisible() const { return visible_; }
@@ -74,6 +79,7 @@ private:
     std::map<std::string, std::unique_ptr<Control>> controls_;
     std::set<std::string> grayedMenus_;
     std::set<std::string> menuIds_;
+    std::map<std::string, std::vector<MenuEntryDecl>> submenus_; // the entries of each submenu, by its id
     std::string focused_;
     std::string pendingFocus_;
     bool running_ = false;

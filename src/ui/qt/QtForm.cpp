@@ -142,6 +142,11 @@ void QtForm::buildMainWindow() {
     mainWindow_->statusBar(); // created now: it shows the hints of the menu entries
     mainWindow_->closeAllowed = [this] { return !closeRequested || closeRequested(); };
     mainWindow_->closed = [this] { toolkit_.mainWindowClosed(); };
+    mainWindow_->fileDropped = [this](const QString& path) {
+        if (fileDropped) {
+            fileDropped(pathFromQt(path));
+        }
+    };
 }
 
 void QtForm::addMenuEntries(QMenu* menu, const std::vector<MenuEntryDecl>& entries) {
@@ -164,6 +169,7 @@ QAction* QtForm::addAction(QMenu* menu, const MenuEntryDecl& entry) {
         addMenuEntries(submenu, entry.children);
         action = submenu->menuAction();
     }
+    action->setObjectName(toQt(entry.id));
     action->setStatusTip(toQt(entry.hint));
     action->setEnabled(!entry.grayed);
     if (!entry.shortcut.empty()) {
@@ -267,6 +273,22 @@ bool QtForm::isMenuEnabled(const std::string& id) const {
     const auto found = actions_.find(id);
     return found != actions_.end() && !found->second.empty() && found->second.front() &&
            found->second.front()->isEnabled();
+}
+
+// The old entries' actions are deleted with the menu's clear(); their ids are forgotten.
+void QtForm::setMenuEntries(const std::string& id, const std::vector<MenuEntryDecl>& entries) {
+    const std::vector<QAction*> found = actions(id);
+    QMenu* menu = found.empty() ? nullptr : found.front()->menu();
+    if (!menu) {
+        throw std::logic_error("form " + decl_.name + " has no submenu " + id);
+    }
+    for (QAction* old : menu->actions()) {
+        if (const auto same = actions_.find(old->objectName().toStdString()); same != actions_.end()) {
+            std::erase(same->second, old);
+        }
+    }
+    menu->clear();
+    addMenuEntries(menu, entries);
 }
 
 std::vector<QAction*> QtForm::actions(const std::string& id) const {

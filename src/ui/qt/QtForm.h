@@ -45,6 +45,7 @@ public:
     void close() override;
     void setMenuEnabled(const std::string& id, bool enabled) override;
     bool isMenuEnabled(const std::string& id) const override;
+    void setMenuEntries(const std::string& id, const std::vector<MenuEntryDecl>& entries) override;
 
     // The top-level window (a QDialog or a QMainWindow).
     QWidget* window() const { return window_; }

@@ -7,8 +7,12 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QIcon>
 #include <QMessageBox>
+#include <QPainter>
+#include <QPixmap>
 #include <QSettings>
+#include <QSvgRenderer>
 
 #include <cstdlib>
 #include <utility>
@@ -19,6 +23,21 @@ namespace {
 const QString organization = QStringLiteral("Tovarin");
 const QString application = QStringLiteral("Ardel");
 const QString settingsGroup = QStringLiteral("5.0");
+
+// The program's icon, drawn from the scalable picture the desktop menu shows too.
+QIcon programIcon() {
+    QSvgRenderer picture(QStringLiteral(":/ardel.svg"));
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        picture.render(&painter);
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
 
 QMessageBox::Icon qtIcon(Icon icon) {
     switch (icon) {
@@ -138,6 +157,8 @@ bool QtSettings::setValue(const std::string& name, const std::string& value) {
 QtToolkit::QtToolkit(int& argc, char** argv) : app_(startApplication(argc, argv)) {
     QCoreApplication::setOrganizationName(organization);
     QCoreApplication::setApplicationName(application);
+    QGuiApplication::setDesktopFileName(QStringLiteral("ardel"));
+    QApplication::setWindowIcon(programIcon());
     QApplication::setQuitOnLastWindowClosed(false);
 }
 

@@ -1,8 +1,13 @@
 #include "ui/qt/QtWindows.h"
 
 #include <QCloseEvent>
+#include <QDropEvent>
+#include <QFileInfo>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QSettings>
+#include <QTimer>
+#include <QUrl>
 
 namespace ardel::ui {
 
@@ -12,6 +17,18 @@ QString geometryKey(const QObject& window) {
 }
 const QString kOrganization = QStringLiteral("Tovarin");
 const QString kApplication = QStringLiteral("Ardel");
+
+// The first local file (not a folder) a drag carries, or an empty text.
+QString droppedFile(const QMimeData* data) {
+    if (data) {
+        for (const QUrl& url : data->urls()) {
+            if (url.isLocalFile() && QFileInfo(url.toLocalFile()).isFile()) {
+                return url.toLocalFile();
+            }
+        }
+    }
+    return {};
+}
 } // namespace
 
 void DialogWindow::closeEvent(QCloseEvent* event) {
@@ -31,6 +48,29 @@ void DialogWindow::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+MainWindow::MainWindow() {
+    setAcceptDrops(true);
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+    if (!droppedFile(event->mimeData()).isEmpty()) {
+        event->acceptProposedAction();
+    }
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+    const QString path = droppedFile(event->mimeData());
+    if (path.isEmpty()) {
+        return;
+    }
+    event->acceptProposedAction();
+    QTimer::singleShot(0, this, [this, path] {
+        if (fileDropped) {
+            fileDropped(path);
+        }
+    });
 }
 
 void MainWindow::restoreLastGeometry() {

@@ -23,20 +23,26 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 };
 
-// The main window also remembers its size and position between runs.
+// The main window also remembers its size and position between runs, and takes
+// files dropped onto it.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 
 public:
-    using QMainWindow::QMainWindow;
+    MainWindow();
     std::function<bool()> closeAllowed;
     std::function<void()> closed;
+    // The first local file of a drop; called once the drop has ended, so that the
+    // program may ask its questions without holding up the program the file came from.
+    std::function<void(const QString& path)> fileDropped;
 
     // The size and position of the last run, or a roomy default on the first.
     void restoreLastGeometry();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 };
 
 } // namespace ardel::ui
