@@ -21,6 +21,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace ardel::testing {
 
@@ -30,11 +31,15 @@ namespace ardel::testing {
 // also when it did not match or was not expected at all, so that the blocking call
 // returns and the test fails instead of hanging. It acts once the window is active
 // (or after three seconds), so that focus and key events go where a user's would.
+// Of several answerers alive at once, the newest answers.
 class DialogAnswerer {
 public:
     using Action = std::function<void(QWidget& modal)>;
 
-    DialogAnswerer() : state_(std::make_shared<State>()) { schedule(state_); }
+    DialogAnswerer() : state_(std::make_shared<State>()) {
+        answerers().push_back(state_);
+        schedule(state_);
+    }
     DialogAnswerer(const DialogAnswerer&) = delete;
     DialogAnswerer& operator=(const DialogAnswerer&) = delete;
 
@@ -82,6 +87,17 @@ private:
     static constexpr int maxWaits = 500;
     static constexpr int maxActivationWaits = 300;
 
+    // Every answerer made so far; only the newest one alive answers, so that one armed
+    // for a later step never loses its window to an earlier one still in scope.
+    static std::vector<std::weak_ptr<State>>& answerers() {
+        static std::vector<std::weak_ptr<State>> all;
+        return all;
+    }
+    static bool isNewest(const std::shared_ptr<State>& state) {
+        std::erase_if(answerers(), [](const std::weak_ptr<State>& answerer) { return answerer.expired(); });
+        return !answerers().empty() && answerers().back().lock() == state;
+    }
+
     static void schedule(const std::shared_ptr<State>& state) {
         QTimer::singleShot(pollMs, [weak = std::weak_ptr<State>(state)] {
             if (auto alive = weak.lock()) {
@@ -107,6 +123,9 @@ private:
     // waits for is closed too, and fails the test.
     static void poll(const std::shared_ptr<State>& state) {
         schedule(state); // first: an action may open a nested modal window
+        if (!isNewest(state)) {
+            return;
+        }
         QWidget* modal = QApplication::activeModalWidget();
         if (!modal || !modal->isVisible() || state->acting.contains(modal)) {
             if (!state->steps.empty() && ++state->waits > maxWaits) {

@@ -263,7 +263,9 @@ void Form_Rec27::selectDefaults(const TextStore& defaults) {
 // The inverse of Save: each text is rebuilt with every part where Save takes it
 // from and a point in each gap ("  5" and "3" give "  5.3"), trailing blanks
 // removed, so that a measurement stored as blanks reads as the empty field's
-// layout; each list selects the first item that begins with its code.
+// layout. The antenna height keeps its blank millimetres: laid out again on leaving,
+// it would otherwise be filled with zeros. Each list selects the first item that
+// begins with its code.
 void Form_Rec27::fillFields(const std::string& entry) {
     std::map<std::string, std::string> texts;
     std::size_t offset = 0;
@@ -279,7 +281,7 @@ void Form_Rec27::fillFields(const std::string& entry) {
         text += stored;
     }
     for (const auto& [box, text] : texts) {
-        setField(box, trimRight(text));
+        setField(box, box == kAntennaHeight ? text : trimRight(text));
     }
 }
 

@@ -119,11 +119,40 @@ TEST_F(FormRec27Test, ReopeningAnEntryAndSavingItGivesTheSameCharacters) {
         EXPECT_EQ(f.textBox("textb_BarometricPressure").text(), "    .");
         EXPECT_EQ(f.comboBox("combo_DryBulbTemperatureCode").selectedIndex(), -1);
         EXPECT_EQ(f.comboBox("combo_Wind").text(), "  - <no information>");
+        f.focus("textb_AntennaHeight"); // tabbed through: its blanks stay blanks
+        f.focus("textb_DryBulbTemperature");
         f.click("cb_OK");
     });
     EXPECT_EQ(entry, blanks(41));
+    entry = "991231"
+            "2359"
+            " 1"
+            "5  " +
+            blanks(26);
+    runEditor(entry, [](HeadlessForm& f) {
+        f.focus("textb_AntennaHeight");
+        f.focus("mtextb_Date");
+        EXPECT_EQ(f.textBox("textb_AntennaHeight").text(), " 1.5  ");
+        f.click("cb_OK");
+    });
+    EXPECT_EQ(entry.substr(10, 5), " 15  ");
 
-    const std::string full = "991231" "2359" "12" "345" "-10" "5" "C" " -9" "0" "C" "58" "8" "1013" "25" "MB" "01212";
+    const std::string full = "991231"
+                             "2359"
+                             "12"
+                             "345"
+                             "-10"
+                             "5"
+                             "C"
+                             " -9"
+                             "0"
+                             "C"
+                             "58"
+                             "8"
+                             "1013"
+                             "25"
+                             "MB"
+                             "01212";
     ASSERT_EQ(full.size(), 41u);
     entry = full;
     runEditor(entry, [](HeadlessForm& f) {
@@ -141,7 +170,9 @@ TEST_F(FormRec27Test, ReopeningAnEntryAndSavingItGivesTheSameCharacters) {
 }
 
 TEST_F(FormRec27Test, CancelLeavesTheEntryAsItWas) {
-    std::string entry = "990105" "1230" + blanks(31);
+    std::string entry = "990105"
+                        "1230" +
+                        blanks(31);
     const std::string before = entry;
     EXPECT_EQ(runEditor(entry,
                         [](HeadlessForm& f) {
@@ -222,7 +253,8 @@ TEST_F(FormRec27Test, NumberFieldsBeepAndRefuseAsTyped) {
         EXPECT_EQ(toolkit.beeps, 1);
         EXPECT_EQ(f.textBox("textb_AntennaHeight").text(), "1x");
         f.type("textb_AntennaHeight", "1.2345");
-        toolkit.expectMessage("Number Format Error", "The field 1.2345 has too many characters after the decimal point.");
+        toolkit.expectMessage("Number Format Error",
+                              "The field 1.2345 has too many characters after the decimal point.");
         f.focus("textb_DryBulbTemperature");
         EXPECT_EQ(f.textBox("textb_AntennaHeight").text(), "1.2345");
         f.type("textb_BarometricPressure", "-1");
