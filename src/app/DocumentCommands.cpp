@@ -7,6 +7,8 @@
 #include "ui/Text.h"
 #include "utilities/AtomicFile.h"
 
+#include <filesystem>
+
 namespace ardel {
 
 namespace {
@@ -77,6 +79,7 @@ void DocumentCommands::merge() {
     const bool confirmed =
         toolkit_.messageBox("Merge Files", kMergeQuestion, ui::Icon::None, ui::Buttons::OKCancel) == ui::Answer::OK;
     if (confirmed) {
+        const UndoStep step(project_, "Merge " + std::filesystem::path(project_.fileName).filename().string());
         readBFile(project_, toolkit_, readWarning_, true);
     }
     project_.fileName = projectFile;
@@ -102,6 +105,7 @@ void DocumentCommands::readInto(const std::string& path) {
     if (readBFile(project_, toolkit_, readWarning_, false) == ReadOutcome::Stopped) {
         project_.fileName.clear();
     }
+    project_.restartHistory();
     project_.refreshTitle();
 }
 

@@ -6,6 +6,7 @@
 #include "app/AboutBox.h"
 #include "app/DocumentCommands.h"
 #include "app/ListSelections.h"
+#include "app/ProjectRecovery.h"
 #include "app/RecordCommands.h"
 #include "app/UtilityCommands.h"
 #include "editors/antenna/Form_Antenna.h"
@@ -34,12 +35,16 @@ public:
 
     // Reads the file named on the command line.
     void openAtStartup(const std::string& path);
+    // Offers the recovery copies a crash left behind; true when one was restored.
+    bool offerRecovery() { return recovery_.offerLeftBehind(); }
 
 private:
     void bindStores();
     void bindLists();
     void bindMenus();
     void showHeader();
+    void showUndoEntries();
+    void undoOrRedo(void (Project::*move)());
     void editHeader();
     void exitProgram();
 
@@ -58,6 +63,7 @@ private:
     ListSelections selections_;
     RecordCommands records_;
     UtilityCommands utilities_;
+    ProjectRecovery recovery_;
     std::map<std::string, std::function<void()>> menuCommands_;
     std::string serfilPath_; // set by each SERFIL import of this run; export starts from it
     bool closing_ = false;

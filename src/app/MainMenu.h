@@ -15,6 +15,12 @@ inline constexpr const char* kSave = "menu_File_Save";
 inline constexpr const char* kSaveAs = "menu_File_SaveAs";
 inline constexpr const char* kExit = "menu_File_Exit";
 
+// The "&Edit" menu: its two entries name the step they undo or redo.
+inline constexpr const char* kUndo = "menu_Changes_Undo";
+inline constexpr const char* kRedo = "menu_Changes_Redo";
+inline constexpr const char* kUndoText = "&Undo";
+inline constexpr const char* kRedoText = "&Redo";
+
 inline constexpr const char* kHeaderInfo = "menu_Edit_HeaderInfo";
 inline constexpr const char* kAddStation = "menu_Station_Add";
 inline constexpr const char* kModifyStation = "menu_Station_Modify";

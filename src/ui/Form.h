@@ -43,6 +43,9 @@ public:
     // Menu entries (menu bar and pop-ups), by id.
     virtual void setMenuEnabled(const std::string& id, bool enabled) = 0;
     virtual bool isMenuEnabled(const std::string& id) const = 0;
+    // The text of a menu entry ("&" marks the mnemonic, "&&" stands for an "&").
+    virtual void setMenuText(const std::string& id, const std::string& text) = 0;
+    virtual std::string menuText(const std::string& id) const = 0;
     std::function<void(const std::string& id)> menuTriggered;
 
     // The close box; return false to keep the window open.

@@ -47,7 +47,7 @@ void explainSerfil(ui::Toolkit& toolkit);
 // it offers to change the station's ID (its sessions are left alone), then reports the
 // count. `serfilPath` is the SERFIL path kept for the run: it becomes the dialog's
 // starting path and then the chosen path, which is also remembered in the settings.
-// Changes no B-file content, so the project is not marked modified.
+// The caller makes the changed IDs an undo step.
 void importSerfil(ui::Toolkit& toolkit, Project& project, std::string& serfilPath);
 
 // "&Export SERFIL": asks for a file (starting with `serfilPath`) and replaces it with one

@@ -49,13 +49,14 @@ bool takesFocus(Control& control, bool byTab) {
 }
 
 void collectMenuIds(const std::vector<MenuEntryDecl>& entries, std::set<std::string>& ids,
-                    std::set<std::string>& grayed) {
+                    std::set<std::string>& grayed, std::map<std::string, std::string>& texts) {
     for (const MenuEntryDecl& entry : entries) {
         ids.insert(entry.id);
+        texts.emplace(entry.id, entry.text);
         if (entry.grayed) {
             grayed.insert(entry.id);
         }
-        collectMenuIds(entry.children, ids, grayed);
+        collectMenuIds(entry.children, ids, grayed, texts);
     }
 }
 } // namespace
@@ -64,9 +65,9 @@ HeadlessForm::HeadlessForm(HeadlessToolkit& toolkit, const FormDecl& decl)
     : toolkit_(toolkit), decl_(decl), caption_(decl.caption) {
     for (const ControlDecl& control : decl_.controls) {
         controls_[control.name] = makeControl(*this, control);
-        collectMenuIds(control.popup, menuIds_, grayedMenus_);
+        collectMenuIds(control.popup, menuIds_, grayedMenus_, menuTexts_);
     }
-    collectMenuIds(decl_.menuBar, menuIds_, grayedMenus_);
+    collectMenuIds(decl_.menuBar, menuIds_, grayedMenus_, menuTexts_);
 }
 
 HeadlessForm::~HeadlessForm() {
@@ -118,6 +119,18 @@ void HeadlessForm::setMenuEnabled(const std::string& id, bool enabled) {
 
 bool HeadlessForm::isMenuEnabled(const std::string& id) const {
     return menuIds_.count(id) && !grayedMenus_.count(id);
+}
+
+void HeadlessForm::setMenuText(const std::string& id, const std::string& text) {
+    if (!menuIds_.count(id)) {
+        throw std::logic_error("form " + decl_.name + " has no menu entry " + id);
+    }
+    menuTexts_[id] = text;
+}
+
+std::string HeadlessForm::menuText(const std::string& id) const {
+    const auto found = menuTexts_.find(id);
+    return found == menuTexts_.end() ? std::string() : found->second;
 }
 
 void HeadlessForm::moveFocusQuietly(const std::string& name) {

@@ -29,6 +29,8 @@ public:
     void close() override;
     void setMenuEnabled(const std::string& id, bool enabled) override;
     bool isMenuEnabled(const std::string& id) const override;
+    void setMenuText(const std::string& id, const std::string& text) override;
+    std::string menuText(const std::string& id) const override;
 
     // --- Driving, as a user. Each throws ScriptFailure when the user could not do it
     // (a disabled or read-only control, a hidden one, a closed dialog). ---
@@ -74,6 +76,7 @@ private:
     std::map<std::string, std::unique_ptr<Control>> controls_;
     std::set<std::string> grayedMenus_;
     std::set<std::string> menuIds_;
+    std::map<std::string, std::string> menuTexts_;
     std::string focused_;
     std::string pendingFocus_;
     bool running_ = false;

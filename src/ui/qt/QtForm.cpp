@@ -166,9 +166,13 @@ QAction* QtForm::addAction(QMenu* menu, const MenuEntryDecl& entry) {
     }
     action->setStatusTip(toQt(entry.hint));
     action->setEnabled(!entry.grayed);
-    if (!entry.shortcut.empty()) {
-        action->setShortcut(QKeySequence(toQt(entry.shortcut)));
+    QList<QKeySequence> keys;
+    for (const std::string* key : {&entry.shortcut, &entry.alternateShortcut}) {
+        if (!key->empty()) {
+            keys.push_back(QKeySequence(toQt(*key)));
+        }
     }
+    action->setShortcuts(keys);
     return action;
 }
 
@@ -267,6 +271,23 @@ bool QtForm::isMenuEnabled(const std::string& id) const {
     const auto found = actions_.find(id);
     return found != actions_.end() && !found->second.empty() && found->second.front() &&
            found->second.front()->isEnabled();
+}
+
+void QtForm::setMenuText(const std::string& id, const std::string& text) {
+    const auto found = actions_.find(id);
+    if (found == actions_.end()) {
+        throw std::logic_error("form " + decl_.name + " has no menu entry " + id);
+    }
+    for (QAction* action : found->second) {
+        if (action) {
+            action->setText(toQt(text));
+        }
+    }
+}
+
+std::string QtForm::menuText(const std::string& id) const {
+    const std::vector<QAction*> found = actions(id);
+    return found.empty() ? std::string() : fromQt(found.front()->text());
 }
 
 std::vector<QAction*> QtForm::actions(const std::string& id) const {
