@@ -7,6 +7,7 @@
 
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QPainter>
 #include <QTemporaryDir>
 
 class UndoMenuTest : public QObject {
@@ -80,6 +81,37 @@ private slots:
         QVERIFY(!redo->isEnabled());
         QCOMPARE(redo->text(), QStringLiteral("&Redo"));
         window.project().markWritten(); // closes without the save question
+    }
+
+    // With ARDEL_SCREENSHOT naming a file, saves the window with its Edit menu open
+    // after two sorts, one of them undone.
+    void screenshotOfTheEditMenu() {
+        const QString path = qEnvironmentVariable("ARDEL_SCREENSHOT");
+        if (path.isEmpty()) {
+            QSKIP("ARDEL_SCREENSHOT names no file");
+        }
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("harbour.bfl"));
+        QVERIFY(QFile::copy(QStringLiteral(ARDEL_SOURCE_DIR "/examples/harbour_survey.bfl"), file));
+        ardel::Form1 window(toolkit_);
+        QVERIFY(ardel::testing::showActive(window.form()));
+        window.openAtStartup(file.toStdString());
+        window.form().menuTriggered(ardel::menu::kSortStationsByName);
+        window.form().menuTriggered(ardel::menu::kSortSessionsByInstrument);
+        window.form().menuTriggered(ardel::menu::kUndo);
+
+        QMainWindow* main = mainWindow(window);
+        QAction* edit = main->menuBar()->actions().at(1);
+        const QPoint at = main->menuBar()->actionGeometry(edit).bottomLeft();
+        edit->menu()->popup(main->menuBar()->mapToGlobal(at));
+        QTest::qWait(200);
+        QPixmap shot = main->grab();
+        QPainter painter(&shot);
+        painter.drawPixmap(main->mapFromGlobal(edit->menu()->pos()), edit->menu()->grab());
+        painter.end();
+        edit->menu()->hide();
+        QVERIFY(shot.save(path));
+        window.project().markWritten();
     }
 
     void timerFiresOnceUnlessStoppedOrStartedAgain() {
