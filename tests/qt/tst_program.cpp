@@ -17,6 +17,7 @@ private:
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         environment.insert(QStringLiteral("ARDEL_SNAPSHOT"), snapshot);
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.filePath(QStringLiteral("config")));
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), dir.filePath(QStringLiteral("data")));
         program.setProcessEnvironment(environment);
         program.start(QStringLiteral(ARDEL_BINARY), {bfile});
         if (!program.waitForFinished(30000)) {
