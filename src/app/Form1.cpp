@@ -79,11 +79,12 @@ Form1::Form1(ui::Toolkit& toolkit)
     : toolkit_(toolkit), form_(toolkit.createForm(form1Decl())), warning_(toolkit), warningYesNo_(toolkit),
       aboutBox_(toolkit), headerEditor_(toolkit), stationEditor_(toolkit), instrumentEditor_(toolkit),
       antennaEditor_(toolkit), sessionEditor_(toolkit), commands_(toolkit, project_, warning_, warningYesNo_),
-      selections_(*form_), records_(toolkit, project_, selections_,
-                                    {.station = stationEditor_,
-                                     .instrument = instrumentEditor_,
-                                     .antenna = antennaEditor_,
-                                     .session = sessionEditor_}),
+      selections_(*form_),
+      records_(toolkit, project_, selections_,
+               {.station = stationEditor_,
+                .instrument = instrumentEditor_,
+                .antenna = antennaEditor_,
+                .session = sessionEditor_}),
       utilities_(toolkit, project_, selections_), recovery_(toolkit, project_, warning_) {
     loadConversionTable(project_.lb_J2M);
     loadBuiltInDefaults(project_.lb_Defaults);
@@ -129,8 +130,7 @@ void Form1::bindLists() {
         {RecordList::Antennas, [this] { records_.modifyAntenna(); }},
     };
     for (const auto& [each, modify] : lists) {
-        const RecordList list =
-            each; // a plain variable: structured bindings cannot be captured before C++20 in clang 14
+        const RecordList list = each; // a plain variable: structured bindings cannot be captured before C++20 in clang 14
         ui::ListView& view = form_->listView(ListSelections::viewName(list));
         view.events.clicked = [this, list] { selections_.clicked(list); };
         view.events.selectionChanged = [this, list] { selections_.selectionChanged(list); };
