@@ -272,6 +272,23 @@ TEST_F(UndoRedoTest, FiftyRandomCommandsUndoneToTheStartGiveTheOpenedFilesBytes)
     EXPECT_EQ(form().caption(), "Ardel - Create B-File [" + path("harbour.bfl") + "][modified]");
 }
 
+// Station 0001 has heights and a fixed record: they go and come back with it.
+TEST_F(UndoRedoTest, AStationComesBackWithItsHeightsAndFixedRecord) {
+    form().choose("lb_Sessions", 0);
+    form().triggerMenu(menu::kDeleteSession);
+    ASSERT_EQ(project().lb_86.count(), 2);
+    ASSERT_EQ(project().lb_90.count(), 1);
+    checkUndoRedo("Delete Station 0001", [this] {
+        form().choose("lb_Stations", 0);
+        form().triggerMenu(menu::kDeleteStation);
+        EXPECT_EQ(project().lb_86.count(), 1);
+        EXPECT_TRUE(project().lb_90.empty());
+    });
+    form().triggerMenu(menu::kUndo);
+    form().triggerMenu(menu::kUndo);
+    EXPECT_EQ(state().bfile, readFile(kHarbour));
+}
+
 TEST_F(UndoRedoTest, ANewCommandTakesTheRedoStepsAway) {
     form().triggerMenu(menu::kSortStationsByName);
     form().triggerMenu(menu::kUndo);
