@@ -261,9 +261,19 @@ bool RecoveryCopy::restore(const FoundCopy& copy, Project& project, ui::Toolkit&
     return outcome == ReadOutcome::Completed;
 }
 
+// Also any B-file of the same program that a kill between two writes left unnamed.
 void RecoveryCopy::discard(const FoundCopy& copy) {
     removeFile(copy.sidePath);
     removeFile(copy.bfilePath);
+    const std::string stem = kPrefix + std::to_string(copy.processId) + "-";
+    std::error_code error;
+    for (fs::directory_iterator it(fs::path(copy.sidePath).parent_path(), error), end; !error && it != end;
+         it.increment(error)) {
+        const std::string name = it->path().filename().string();
+        if (name.compare(0, stem.size(), stem) == 0 && it->path().extension() == ".bfl") {
+            removeFile(it->path().string());
+        }
+    }
 }
 
 } // namespace ardel

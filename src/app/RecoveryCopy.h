@@ -40,7 +40,7 @@ public:
     // were; the project is marked modified with an empty history. The remembered input
     // file is left as it was. False when the copy could not be read whole.
     static bool restore(const FoundCopy& copy, Project& project, ui::Toolkit& toolkit, Form_Warning& warning);
-    // Removes a copy's files.
+    // Removes a copy's files, and any other B-file its program left.
     static void discard(const FoundCopy& copy);
 
 private:

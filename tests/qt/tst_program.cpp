@@ -93,7 +93,8 @@ private slots:
         environment.insert(QStringLiteral("ARDEL_RECOVERY_DELAY"), QStringLiteral("100"));
         first.setProcessEnvironment(environment);
         first.start(QStringLiteral(ARDEL_BINARY), {killed});
-        QTRY_COMPARE_WITH_TIMEOUT(recoveryFiles(dir).filter(QStringLiteral(".txt")).size(), 1, 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(
+            recoveryFiles(dir).filter(QRegularExpression(QStringLiteral("/recovery-[0-9]+\\.txt$"))).size(), 1, 20000);
         first.kill(); // SIGKILL
         QVERIFY(first.waitForFinished(10000));
         QCOMPARE(first.exitStatus(), QProcess::CrashExit);
