@@ -1,9 +1,12 @@
 // Times writing and reading a B-file near the record limit against a plain
 // line-by-line copy of the same file, and the commands that walk a whole project
-// (renumbering, sorting, merging, the lost-ID check) against that read, all measured
-// in the same run. Prints the best of several repetitions of each and their ratios.
+// (renumbering, sorting, merging, the lost-ID check, undoing a renumber or a merge)
+// against that read, all measured in the same run; and the recovery copy's write,
+// which must stay well under 100 ms. Prints the best of several repetitions of each
+// and their ratios.
 #include "app/Console.h"
 #include "app/LostIdCheck.h"
+#include "app/RecoveryCopy.h"
 #include "bfile/BFileReader.h"
 #include "bfile/BFileWriter.h"
 #include "ui/Text.h"
@@ -36,7 +39,9 @@ constexpr double kReadTarget = 5.0;
 constexpr double kWriteTarget = 3.0;
 constexpr double kCommandTarget = 1.0; // to the read
 constexpr double kMergeTarget = 2.0;   // to the read
-constexpr int kManySessions = 3000;    // the sessions of the station renumbered alone
+constexpr double kUndoTarget = 1.0;    // to the read
+constexpr double kRecoveryMilliseconds = 100.0;
+constexpr int kManySessions = 3000; // the sessions of the station renumbered alone
 
 std::string body(const std::string& start) {
     return fit(start, 70);
@@ -181,6 +186,9 @@ int main() {
     Project unsorted;
     copyProject(project, unsorted);
     sortByKey(unsorted.lb_Stations, unsorted.lb_sort, {0, 4}); // names in the order STATION 1, 10, 100, ...
+    const std::filesystem::path recoveryFolder = folder / ("ardel-bench-recovery-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(recoveryFolder);
+    RecoveryCopy recovery(recoveryFolder.string(), ::getpid());
     const std::vector<double> best = bestSeconds({
         {[&] { plainCopy(file, copy); }},
         {[&] { writeProject(project, file); }},
@@ -209,6 +217,20 @@ int main() {
              readProject(file, work);
          }},
         {[&] { stationsLosingIds(project); }},
+        {[&] { work.undo(); },
+         [&] {
+             copyProject(project, work);
+             work.restartHistory();
+             const UndoStep step(work, "Renumber All Stations");
+             renumberAll(work, KeyKind::Station, 10, 1);
+         }},
+        {[&] { work.undo(); },
+         [&] {
+             work.clear();
+             const UndoStep step(work, "Merge");
+             readProject(file, work, true);
+         }},
+        {[&] { recovery.write(project); }},
     });
     const double copySeconds = best[0], writeSeconds = best[1], readSeconds = best[2];
 
@@ -231,6 +253,12 @@ int main() {
     }
     report("merge the project into itself", best[8], readSeconds, "read", kMergeTarget);
     report("lost-ID check", best[9], readSeconds, "read", kCommandTarget);
+    report("undo renumber all stations", best[10], readSeconds, "read", kUndoTarget);
+    report("undo merge into an empty project", best[11], readSeconds, "read", kUndoTarget);
+    std::printf("%-38s %8.1f ms  (target under %.0f ms: %s)\n", "write the recovery copy", best[12] * 1e3,
+                kRecoveryMilliseconds, best[12] * 1e3 < kRecoveryMilliseconds ? "met" : "MISSED");
+    recovery.remove();
+    std::filesystem::remove_all(recoveryFolder);
     std::filesystem::remove(file);
     std::filesystem::remove(copy);
     if (!same) {

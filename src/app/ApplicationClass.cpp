@@ -13,7 +13,7 @@ bool ApplicationClass::start(const std::vector<std::string>& words) {
         return false;
     }
     mainWindow_->form().show();
-    if (!words.empty()) {
+    if (!mainWindow_->offerRecovery() && !words.empty()) {
         mainWindow_->openAtStartup(words.front());
     }
     return true;
@@ -22,6 +22,9 @@ bool ApplicationClass::start(const std::vector<std::string>& words) {
 int ApplicationClass::run(const std::vector<std::string>& words) {
     if (!start(words)) {
         return -1;
+    }
+    if (started) {
+        started();
     }
     const int exitCode = toolkit_.run();
     mainWindow_.reset();

@@ -4,6 +4,22 @@
 
 namespace ardel {
 
+namespace {
+class IdleTimer : public ui::Timer {
+public:
+    void start(int) override { active_ = true; }
+    void stop() override { active_ = false; }
+    bool isActive() const override { return active_; }
+
+private:
+    bool active_ = false;
+};
+} // namespace
+
+std::unique_ptr<ui::Timer> ConsoleToolkit::createTimer(std::function<void()>) {
+    return std::make_unique<IdleTimer>();
+}
+
 void ConsoleToolkit::print(const std::string& caption, const std::string& text) {
     out_ << caption << ": " << text << '\n';
     printed_ = true;

@@ -32,6 +32,9 @@ public:
     std::optional<std::string> openFileDialog(const ui::FileDialogRequest&) override { return std::nullopt; }
     std::optional<std::string> saveFileDialog(const ui::FileDialogRequest&) override { return std::nullopt; }
     ui::Settings& settings() override { return settings_; }
+    // No data folder and no event loop: nothing is kept between runs and no timer fires.
+    std::string dataFolder() override { return {}; }
+    std::unique_ptr<ui::Timer> createTimer(std::function<void()> timeout) override;
     void beep() override {}
     void setBusy(bool) override {}
     int run() override { return 0; }

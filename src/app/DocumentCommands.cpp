@@ -7,6 +7,8 @@
 #include "ui/Text.h"
 #include "utilities/AtomicFile.h"
 
+#include <filesystem>
+
 namespace ardel {
 
 namespace {
@@ -98,6 +100,7 @@ void DocumentCommands::merge() {
     const bool confirmed =
         toolkit_.messageBox("Merge Files", kMergeQuestion, ui::Icon::None, ui::Buttons::OKCancel) == ui::Answer::OK;
     if (confirmed) {
+        const UndoStep step(project_, "Merge " + std::filesystem::path(project_.fileName).filename().string());
         readBFile(project_, toolkit_, readWarning_, true);
     }
     project_.fileName = projectFile;
@@ -127,6 +130,7 @@ void DocumentCommands::readInto(const std::string& path) {
     } else if (outcome == ReadOutcome::Completed) {
         recentFiles_.add(path);
     }
+    project_.restartHistory();
     project_.refreshTitle();
 }
 

@@ -5,6 +5,8 @@
 #include "utilities/Defaults.h"
 #include "utilities/Serfil.h"
 
+#include <filesystem>
+
 namespace ardel {
 
 namespace {
@@ -83,7 +85,7 @@ Form1::Form1(ui::Toolkit& toolkit)
                 .instrument = instrumentEditor_,
                 .antenna = antennaEditor_,
                 .session = sessionEditor_}),
-      utilities_(toolkit, project_, selections_) {
+      utilities_(toolkit, project_, selections_), recovery_(toolkit, project_, warning_) {
     loadConversionTable(project_.lb_J2M);
     loadBuiltInDefaults(project_.lb_Defaults);
     project_.newHeader = true;
@@ -91,6 +93,8 @@ Form1::Form1(ui::Toolkit& toolkit)
     warningYesNo_.setSuppressed(false);
     project_.titleChanged = [this](const std::string& title) { form_->setCaption(title); };
     project_.headerChanged = [this] { showHeader(); };
+    project_.history.changed = [this] { showUndoEntries(); };
+    project_.changed = [this] { recovery_.projectChanged(); };
     bindStores();
     bindLists();
     bindMenus();
@@ -105,6 +109,8 @@ Form1::~Form1() {
     recentFiles_.changed = nullptr;
     project_.titleChanged = nullptr;
     project_.headerChanged = nullptr;
+    project_.history.changed = nullptr;
+    project_.changed = nullptr;
 }
 
 void Form1::bindStores() {
@@ -144,6 +150,8 @@ void Form1::bindMenus() {
         {menu::kSave, [this] { commands_.save(); }},
         {menu::kSaveAs, [this] { commands_.saveAs(); }},
         {menu::kExit, [this] { exitProgram(); }},
+        {menu::kUndo, [this] { undoOrRedo(&Project::undo); }},
+        {menu::kRedo, [this] { undoOrRedo(&Project::redo); }},
         {menu::kHeaderInfo, [this] { editHeader(); }},
         {menu::kAddStation, [this] { records_.addStation(); }},
         {menu::kModifyStation, [this] { records_.modifyStation(); }},
@@ -171,7 +179,12 @@ void Form1::bindMenus() {
         {menu::kPopupModifyAntenna, [this] { records_.modifyAntenna(); }},
         {menu::kPopupDeleteAntenna, [this] { records_.deleteAntenna(); }},
         {menu::kSerfilExplain, [this] { explainSerfil(toolkit_); }},
-        {menu::kSerfilImport, [this] { importSerfil(toolkit_, project_, serfilPath_); }},
+        {menu::kSerfilImport,
+         [this] {
+             UndoStep step(project_, "Import SERFIL");
+             importSerfil(toolkit_, project_, serfilPath_);
+             step.rename("Import SERFIL " + std::filesystem::path(serfilPath_).filename().string());
+         }},
         {menu::kSerfilExport, [this] { exportSerfil(toolkit_, project_, serfilPath_); }},
         {menu::kDefaultsExplain, [this] { explainDefaults(toolkit_); }},
         {menu::kDefaultsImport, [this] { importDefaultsFile(toolkit_, project_.lb_Defaults); }},
@@ -213,6 +226,30 @@ void Form1::showRecentFiles() {
     form_->setMenuEntries(menu::kRecentFiles, menu::recentFilesEntries(recentFiles_.paths()));
 }
 
+// The entries name the step they would replay; a "&" in a name is shown as one.
+void Form1::showUndoEntries() {
+    const UndoHistory& history = project_.history;
+    const auto text = [](const char* verb, std::string name) {
+        for (std::size_t at = name.find('&'); at != std::string::npos; at = name.find('&', at + 2)) {
+            name.insert(at, 1, '&');
+        }
+        return name.empty() ? std::string(verb) : std::string(verb) + " " + name;
+    };
+    form_->setMenuText(menu::kUndo, text(menu::kUndoText, history.undoName()));
+    form_->setMenuText(menu::kRedo, text(menu::kRedoText, history.redoName()));
+    form_->setMenuEnabled(menu::kUndo, history.canUndo());
+    form_->setMenuEnabled(menu::kRedo, history.canRedo());
+}
+
+// The lines selected before may be other lines now: no list keeps a selection.
+void Form1::undoOrRedo(void (Project::*move)()) {
+    (project_.*move)();
+    for (const RecordList list :
+         {RecordList::Sessions, RecordList::Instruments, RecordList::Stations, RecordList::Antennas}) {
+        selections_.unselect(list);
+    }
+}
+
 void Form1::showHeader() {
     form_->label("label_JobCode").setText("Job Code: " + project_.header.JobCode);
     form_->label("label_Project").setText("Project: " + oneLine(project_.header.ProjectTitle));
@@ -220,6 +257,7 @@ void Form1::showHeader() {
 
 // The header editor; the job code and title are shown again whether or not it saved.
 void Form1::editHeader() {
+    const UndoStep step(project_, "Edit Header Info");
     const bool saved = headerEditor_.run(project_.header, project_.newHeader) == 1;
     showHeader();
     if (saved) {

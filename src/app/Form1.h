@@ -7,6 +7,7 @@
 #include "app/DocumentCommands.h"
 #include "app/ListSelections.h"
 #include "app/RecentFiles.h"
+#include "app/ProjectRecovery.h"
 #include "app/RecordCommands.h"
 #include "app/UtilityCommands.h"
 #include "editors/antenna/Form_Antenna.h"
@@ -35,6 +36,8 @@ public:
 
     // Reads the file named on the command line.
     void openAtStartup(const std::string& path);
+    // Offers the recovery copies a crash left behind; true when one was restored.
+    bool offerRecovery() { return recovery_.offerLeftBehind(); }
 
 private:
     void bindStores();
@@ -43,6 +46,8 @@ private:
     void bindRecentFiles();
     void showRecentFiles();
     void showHeader();
+    void showUndoEntries();
+    void undoOrRedo(void (Project::*move)());
     void editHeader();
     void exitProgram();
 
@@ -62,6 +67,7 @@ private:
     ListSelections selections_;
     RecordCommands records_;
     UtilityCommands utilities_;
+    ProjectRecovery recovery_;
     std::map<std::string, std::function<void()>> menuCommands_;
     std::string serfilPath_; // set by each SERFIL import of this run; export starts from it
     bool closing_ = false;

@@ -34,6 +34,13 @@ std::string shownInMenu(const std::string& path) {
     return text;
 }
 
+Entry changesMenu() {
+    Entry redo = entry(kRedo, kRedoText, "Do again what was undone", kGrayed, "Ctrl+Shift+Z");
+    redo.alternateShortcut = "Ctrl+Y";
+    return submenu("menu_Changes", "&Edit",
+                   {entry(kUndo, kUndoText, "Undo the last change", kGrayed, "Ctrl+Z"), std::move(redo)});
+}
+
 Entry editMenu() {
     return submenu(
         "menu_Edit", "&Add/Modify/Delete",
@@ -114,7 +121,7 @@ std::vector<Entry> popup(const char* add, const char* addText, const char* modif
 } // namespace
 
 std::vector<ui::MenuEntryDecl> menuBar() {
-    return {fileMenu(), editMenu(), utilitiesMenu(), serfilMenu(), defaultsMenu(), helpMenu()};
+    return {fileMenu(), changesMenu(), editMenu(), utilitiesMenu(), serfilMenu(), defaultsMenu(), helpMenu()};
 }
 
 std::string recentFileId(std::size_t index) {

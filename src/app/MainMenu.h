@@ -19,6 +19,12 @@ inline constexpr const char* kExit = "menu_File_Exit";
 inline constexpr const char* kRecentFiles = "menu_File_Recent";
 inline constexpr const char* kClearRecentFiles = "menu_File_Recent_Clear";
 
+// The "&Edit" menu: its two entries name the step they undo or redo.
+inline constexpr const char* kUndo = "menu_Changes_Undo";
+inline constexpr const char* kRedo = "menu_Changes_Redo";
+inline constexpr const char* kUndoText = "&Undo";
+inline constexpr const char* kRedoText = "&Redo";
+
 inline constexpr const char* kHeaderInfo = "menu_Edit_HeaderInfo";
 inline constexpr const char* kAddStation = "menu_Station_Add";
 inline constexpr const char* kModifyStation = "menu_Station_Modify";

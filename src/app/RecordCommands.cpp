@@ -53,6 +53,25 @@ std::string prefixOfSession(const std::string& sessionLine) {
     return slice(sessionLine, 0, session_line::kPrefixWidth);
 }
 
+// How the names of undo steps call a record of the list.
+const char* kindWord(RecordList list) {
+    switch (list) {
+    case RecordList::Sessions:
+        return "Session";
+    case RecordList::Instruments:
+        return "Equipment";
+    case RecordList::Stations:
+        return "Station";
+    case RecordList::Antennas:
+        break;
+    }
+    return "Antenna";
+}
+
+std::size_t keyWidthOf(RecordList list) {
+    return list == RecordList::Instruments ? kJsinWidth : list == RecordList::Antennas ? kJsanWidth : kSsnWidth;
+}
+
 // Replaces the line at `row`, or appends it when the record had no line (-1).
 void putAt(TextStore& store, int row, std::string line) {
     if (row >= 0) {
@@ -94,6 +113,7 @@ void RecordCommands::addStation() {
                              project_.lb_Defaults) != kSaved) {
         return;
     }
+    const UndoStep step(project_, "Add Station " + slice(bodies.station, 0, kSsnWidth));
     project_.markModified();
     project_.lb_Stations.append(buildStationLine(bodies.station, bodies.id));
     if (!bodies.heights.empty()) {
@@ -136,6 +156,7 @@ void RecordCommands::modifyStation() {
 // added or removed as the editor says, and those it left alone follow a changed SSN.
 void RecordCommands::storeModifiedStation(int row, const StationBodies& given, const StationBodies& saved,
                                           int heightsRow, int fixedRow) {
+    const UndoStep step(project_, "Modify Station " + slice(given.station, 0, kSsnWidth));
     project_.markModified();
     selections_.unselect(RecordList::Stations);
     project_.lb_Stations.replace(row, buildStationLine(saved.station, saved.id));
@@ -183,6 +204,7 @@ void RecordCommands::deleteStation() {
                           prefixOfSession(project_.lb_Sessions.at(session)).c_str()));
         return;
     }
+    const UndoStep step(project_, "Delete Station " + ssn);
     for (TextStore* store : {&project_.lb_86, &project_.lb_90}) {
         if (const int own = store->find(ssn); own >= 0) {
             store->remove(own);
@@ -243,6 +265,7 @@ void RecordCommands::addSession() {
     if (editors_.session.run(inputs, packed, project_.lb_Defaults) != kSaved) {
         return;
     }
+    const UndoStep step(project_, "Add Session " + slice(packed, packed_session::kSsn, kSsnWidth));
     project_.markModified();
     project_.lb_Sessions.append(buildSessionLine(unpackSession(packed), packed));
 }
@@ -293,6 +316,7 @@ void RecordCommands::runSessionEditor(int sessionRow, const std::string& jsin, c
     if (editors_.session.run(inputs, packed, project_.lb_Defaults) != kSaved) {
         return;
     }
+    const UndoStep step(project_, "Modify Session " + ssn);
     project_.markModified();
     project_.lb_Sessions.remove(sessionRow);
     selections_.unselect(RecordList::Sessions);
@@ -304,6 +328,7 @@ void RecordCommands::deleteSession() {
     if (row < 0) {
         return;
     }
+    const UndoStep step(project_, "Delete Session " + slice(project_.lb_Sessions.at(row), 0, kSsnWidth));
     project_.lb_Sessions.remove(row);
     project_.markModified();
     selections_.unselect(RecordList::Sessions);
@@ -322,6 +347,7 @@ int RecordCommands::editAntenna(std::string& body) {
 void RecordCommands::addEquipment() {
     std::string body;
     if (editInstrument(body) == kSaved) {
+        const UndoStep step(project_, "Add Equipment " + slice(body, 0, kJsinWidth));
         project_.markModified();
         project_.lb_Instruments.append(body);
     }
@@ -330,6 +356,7 @@ void RecordCommands::addEquipment() {
 void RecordCommands::addAntenna() {
     std::string body;
     if (editAntenna(body) == kSaved) {
+        const UndoStep step(project_, "Add Antenna " + slice(body, 0, kJsanWidth));
         project_.markModified();
         project_.lb_Antennas.append(body);
     }
@@ -355,6 +382,8 @@ void RecordCommands::modifyBodyRecord(RecordList list, TextStore& store, const c
     if ((this->*edit)(body) != kSaved) {
         return;
     }
+    const UndoStep step(project_,
+                        std::string("Modify ") + kindWord(list) + " " + slice(store.at(row), 0, keyWidthOf(list)));
     project_.markModified();
     selections_.unselect(list);
     store.replace(row, body);
@@ -384,6 +413,7 @@ void RecordCommands::deleteBodyRecord(RecordList list, TextStore& store, const c
             return;
         }
     }
+    const UndoStep step(project_, std::string("Delete ") + kindWord(list) + " " + key);
     store.remove(row);
     project_.markModified();
     selections_.unselect(list);

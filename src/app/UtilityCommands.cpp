@@ -11,23 +11,24 @@ struct SortCommand {
     const char* menuId;
     RecordList list;
     SortKey key;
+    const char* name; // the undo step's
 };
 
 // clang-format off
 const SortCommand kSortCommands[] = {
-    {menu::kSortStationsBySsn,        RecordList::Stations,    {0, 4}},
-    {menu::kSortStationsByName,       RecordList::Stations,    {6, 30}},
-    {menu::kSortStationsById,         RecordList::Stations,    {38, 4}},
-    {menu::kSortInstrumentsByJsin,    RecordList::Instruments, {0, 3}},
-    {menu::kSortInstrumentsByCode,    RecordList::Instruments, {3, 3}},
-    {menu::kSortInstrumentsByMaker,   RecordList::Instruments, {12, 18}},
-    {menu::kSortAntennasByJsan,       RecordList::Antennas,    {0, 3}},
-    {menu::kSortAntennasByCode,       RecordList::Antennas,    {6, 20}},
-    {menu::kSortSessionsByAntenna,    RecordList::Sessions,    {52, 3}},
-    {menu::kSortSessionsById,         RecordList::Sessions,    {20, 4}},
-    {menu::kSortSessionsByInstrument, RecordList::Sessions,    {47, 3}},
-    {menu::kSortSessionsByStart,      RecordList::Sessions,    {6, 12}},
-    {menu::kSortSessionsByStation,    RecordList::Sessions,    {0, 4}},
+    {menu::kSortStationsBySsn,        RecordList::Stations,    {0, 4},   "Sort Stations by SSN"},
+    {menu::kSortStationsByName,       RecordList::Stations,    {6, 30},  "Sort Stations by Name"},
+    {menu::kSortStationsById,         RecordList::Stations,    {38, 4},  "Sort Stations by Four Character ID"},
+    {menu::kSortInstrumentsByJsin,    RecordList::Instruments, {0, 3},   "Sort Instruments by JSIN"},
+    {menu::kSortInstrumentsByCode,    RecordList::Instruments, {3, 3},   "Sort Instruments By Equipment Code"},
+    {menu::kSortInstrumentsByMaker,   RecordList::Instruments, {12, 18}, "Sort Instruments By Manufacturer"},
+    {menu::kSortAntennasByJsan,       RecordList::Antennas,    {0, 3},   "Sort Antennas by JSAN"},
+    {menu::kSortAntennasByCode,       RecordList::Antennas,    {6, 20},  "Sort Antennas by Antenna Code"},
+    {menu::kSortSessionsByAntenna,    RecordList::Sessions,    {52, 3},  "Sort Sessions by Antenna"},
+    {menu::kSortSessionsById,         RecordList::Sessions,    {20, 4},  "Sort Sessions By Four Char ID"},
+    {menu::kSortSessionsByInstrument, RecordList::Sessions,    {47, 3},  "Sort Sessions by Instrument"},
+    {menu::kSortSessionsByStart,      RecordList::Sessions,    {6, 12},  "Sort Sessions by Start Date and Time"},
+    {menu::kSortSessionsByStation,    RecordList::Sessions,    {0, 4},   "Sort Sessions by Station"},
 };
 
 struct RenumberCommand {
@@ -103,7 +104,7 @@ UtilityCommands::UtilityCommands(ui::Toolkit& toolkit, Project& project, ListSel
 std::vector<std::pair<std::string, std::function<void()>>> UtilityCommands::menuCommands() {
     std::vector<std::pair<std::string, std::function<void()>>> commands;
     for (const SortCommand& sort : kSortCommands) {
-        commands.emplace_back(sort.menuId, [this, sort] { this->sort(sort.list, sort.key); });
+        commands.emplace_back(sort.menuId, [this, sort] { this->sort(sort.list, sort.key, sort.name); });
     }
     for (const RenumberCommand& renumber : kRenumberCommands) {
         commands.emplace_back(renumber.selectedId, [this, kind = renumber.kind] { renumberSelected(kind); });
@@ -113,9 +114,10 @@ std::vector<std::pair<std::string, std::function<void()>>> UtilityCommands::menu
     return commands;
 }
 
-void UtilityCommands::sort(RecordList list, SortKey key) {
+void UtilityCommands::sort(RecordList list, SortKey key, const std::string& stepName) {
     {
         ui::BusyCursor busy(toolkit_);
+        const UndoStep step(project_, stepName);
         sortByKey(storeOf(project_, list), project_.lb_sort, key);
     }
     selections_.unselect(list);
@@ -189,7 +191,10 @@ void UtilityCommands::renumberSelectedStation(int row, const std::string& newSsn
                             ui::Icon::Stop, ui::Buttons::OK);
         return;
     }
-    const int sessions = renumberStation(project_, row, newSsn);
+    const int sessions = [&] {
+        const UndoStep step(project_, "Renumber Station " + slice(project_.lb_Stations.at(row), 0, kSsnWidth));
+        return renumberStation(project_, row, newSsn);
+    }();
     project_.markModified();
     toolkit_.messageBox("Sessions Updated", ui::format(kStationTexts.updated, sessions), ui::Icon::Information,
                         ui::Buttons::OK);
@@ -208,7 +213,10 @@ void UtilityCommands::renumberSelectedEquipment(KeyKind kind, int row, const std
                             ui::Icon::Warning, ui::Buttons::YesNo) != ui::Answer::Yes) {
         return;
     }
-    const int sessions = renumberEquipment(project_, kind, row, newKey);
+    const int sessions = [&] {
+        const UndoStep step(project_, std::string("Renumber ") + keyField(kind).kindWord + " " + current);
+        return renumberEquipment(project_, kind, row, newKey);
+    }();
     project_.markModified();
     toolkit_.messageBox("Sessions Updated", ui::format(texts.updated, sessions), ui::Icon::Information,
                         ui::Buttons::OK);
@@ -224,6 +232,7 @@ void UtilityCommands::renumberAll(KeyKind kind) {
     if (!numbersFit(kind, base, increment, (project_.*field.store).count())) {
         return;
     }
+    const UndoStep step(project_, std::string("Renumber All ") + field.kindWord + "s");
     ardel::renumberAll(project_, kind, base, increment);
     project_.markModified();
 }

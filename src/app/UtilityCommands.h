@@ -26,8 +26,8 @@ public:
     // Each menu id of the Utilities menu with its command.
     std::vector<std::pair<std::string, std::function<void()>>> menuCommands();
 
-    // Sorts the list by the key; afterwards no line of it is selected.
-    void sort(RecordList list, SortKey key);
+    // Sorts the list by the key as one undo step of that name; afterwards no line of it is selected.
+    void sort(RecordList list, SortKey key, const std::string& stepName);
     void renumberSelected(KeyKind kind);
     void renumberAll(KeyKind kind);
     // Selects in the station list the station found, or no station when none was.

@@ -6,7 +6,42 @@ std::string windowTitle(const std::string& fileName, bool modified) {
     return "Ardel - Create B-File [" + fileName + (modified ? "][modified]" : "][unmodified]");
 }
 
-Project::Project() = default;
+Project::Project() {
+    for (TextStore* store : {&lb_Stations, &lb_Instruments, &lb_Antennas, &lb_Sessions, &lb_86, &lb_90}) {
+        history.watch(*store);
+    }
+}
+
+void Project::beginStep(std::string name) {
+    history.begin(std::move(name));
+}
+
+void Project::endStep() {
+    if (history.end()) {
+        markModified();
+    }
+}
+
+void Project::undo() {
+    history.undo();
+    afterHistoryMove();
+}
+
+void Project::redo() {
+    history.redo();
+    afterHistoryMove();
+}
+
+void Project::afterHistoryMove() {
+    modified_ = !history.atSaved();
+    if (headerChanged) {
+        headerChanged();
+    }
+    refreshTitle();
+    if (changed) {
+        changed();
+    }
+}
 
 void Project::setTitle(std::string title) {
     title_ = std::move(title);
@@ -18,11 +53,18 @@ void Project::setTitle(std::string title) {
 void Project::markModified() {
     modified_ = true;
     refreshTitle();
+    if (changed) {
+        changed();
+    }
 }
 
 void Project::markWritten() {
     modified_ = false;
+    history.markSaved();
     refreshTitle();
+    if (changed) {
+        changed();
+    }
 }
 
 void Project::refreshTitle() {
@@ -39,6 +81,7 @@ void Project::clear() {
     }
     fileName.clear();
     newHeader = true;
+    history.clear();
     markWritten();
 }
 

@@ -1,10 +1,12 @@
-// The project being edited: the ten stores, the header record and the document
-// variables (file name, modified flag, new-header flag, window title).
+// The project being edited: the ten stores, the header record, the document
+// variables (file name, modified flag, new-header flag, window title) and the undo
+// history of the six stores a B-file is written from.
 #pragma once
 
 #include "model/HeaderRecord.h"
 #include "model/Lines.h"
 #include "model/TextStore.h"
+#include "model/UndoHistory.h"
 
 #include <functional>
 #include <string>
@@ -19,6 +21,8 @@ std::string windowTitle(const std::string& fileName, bool modified);
 class Project {
 public:
     Project();
+    Project(const Project&) = delete; // the stores tell their changes to this project's history
+    Project& operator=(const Project&) = delete;
 
     // Visible stores.
     TextStore lb_Stations{kSsnWidth};
@@ -39,6 +43,20 @@ public:
     std::string outputName; // the path last chosen in the Save As prompt
     bool newHeader = true;  // the header has come neither from a file nor from the header editor
 
+    // The steps of the commands; New, Open and clear() empty it.
+    UndoHistory history{header, newHeader};
+
+    // A command's changes become one undo step named `name`; a step that changed
+    // something marks the project modified. UndoStep below calls these.
+    void beginStep(std::string name);
+    void endStep();
+    // Undo and redo the steps; the project is modified unless the history is back at
+    // the position of the last save.
+    void undo();
+    void redo();
+    // Starts an empty history from the present state (after a file was read in).
+    void restartHistory() { history.clear(!modified_); }
+
     bool isModified() const { return modified_; }
     const std::string& title() const { return title_; }
     // Sets the modified flag and the title with "][modified]".
@@ -56,12 +74,29 @@ public:
     std::function<void(const std::string&)> titleChanged;
     // Told whenever the header record has been cleared, read or saved (job code and title shown).
     std::function<void()> headerChanged;
+    // Told whenever the project is marked modified or written, and after an undo or a redo.
+    std::function<void()> changed;
 
 private:
     void setTitle(std::string title);
+    void afterHistoryMove();
 
     bool modified_ = false;
     std::string title_ = kStartupTitle;
+};
+
+// The changes of one command, from construction to destruction, as one undo step.
+class UndoStep {
+public:
+    UndoStep(Project& project, std::string name) : project_(project) { project_.beginStep(std::move(name)); }
+    ~UndoStep() { project_.endStep(); }
+    UndoStep(const UndoStep&) = delete;
+    UndoStep& operator=(const UndoStep&) = delete;
+    // Names the step once the command knows what it changed ("Add Station 0007").
+    void rename(std::string name) { project_.history.rename(std::move(name)); }
+
+private:
+    Project& project_;
 };
 
 } // namespace ardel

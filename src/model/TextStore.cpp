@@ -3,6 +3,7 @@
 #include "ui/Text.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace ardel {
 
@@ -53,6 +54,9 @@ int TextStore::append(std::string line) {
     notify([&](ui::ListObserver& o) { o.beforeInsert(index); });
     lines_.push_back(std::move(line));
     indexAppended(index);
+    if (journal_) {
+        journal_->inserted(*this, index, lines_.back());
+    }
     notify([](ui::ListObserver& o) { o.afterInsert(); });
     return index;
 }
@@ -71,6 +75,9 @@ void TextStore::insert(int index, std::string line) {
     notify([&](ui::ListObserver& o) { o.beforeInsert(index); });
     lines_.insert(lines_.begin() + index, std::move(line));
     indexValid_ = false;
+    if (journal_) {
+        journal_->inserted(*this, index, lines_[static_cast<std::size_t>(index)]);
+    }
     notify([](ui::ListObserver& o) { o.afterInsert(); });
 }
 
@@ -79,8 +86,12 @@ void TextStore::remove(int index) {
         return;
     }
     notify([&](ui::ListObserver& o) { o.beforeRemove(index); });
+    std::string removed = std::move(lines_[static_cast<std::size_t>(index)]);
     lines_.erase(lines_.begin() + index);
     indexValid_ = false;
+    if (journal_) {
+        journal_->removed(*this, index, std::move(removed));
+    }
     notify([](ui::ListObserver& o) { o.afterRemove(); });
 }
 
@@ -94,6 +105,9 @@ void TextStore::replace(int index, std::string line) {
         return;
     }
     std::string& slot = lines_[static_cast<std::size_t>(index)];
+    if (slot == line) {
+        return;
+    }
     if (keyWidth_ > 0 && indexValid_) {
         const std::string oldKey = keyOf(slot);
         const std::string newKey = keyOf(line);
@@ -107,7 +121,10 @@ void TextStore::replace(int index, std::string line) {
             newList.insert(std::lower_bound(newList.begin(), newList.end(), index), index);
         }
     }
-    slot = std::move(line);
+    std::string before = std::exchange(slot, std::move(line));
+    if (journal_) {
+        journal_->replaced(*this, index, std::move(before), slot);
+    }
     notify([&](ui::ListObserver& o) { o.changed(index); });
 }
 
@@ -116,14 +133,20 @@ void TextStore::clear() {
 }
 
 void TextStore::assign(std::vector<std::string> lines) {
-    notify([](ui::ListObserver& o) { o.beforeReset(); });
-    lines_ = std::move(lines);
     if (order_ == Order::Sorted) {
-        std::stable_sort(lines_.begin(), lines_.end(),
+        std::stable_sort(lines.begin(), lines.end(),
                          [](const std::string& a, const std::string& b) { return compareNoCase(a, b) < 0; });
     }
+    if (journal_ && lines == lines_) {
+        return;
+    }
+    notify([](ui::ListObserver& o) { o.beforeReset(); });
+    std::vector<std::string> before = std::exchange(lines_, std::move(lines));
     index_.clear();
     indexValid_ = false;
+    if (journal_) {
+        journal_->assigned(*this, std::move(before), lines_);
+    }
     notify([](ui::ListObserver& o) { o.afterReset(); });
 }
 

@@ -18,6 +18,19 @@
 
 namespace ardel {
 
+class TextStore;
+
+// Told of every change a store makes to its lines, with the lines it took away and put
+// in; the undo history keeps them.
+class StoreJournal {
+public:
+    virtual ~StoreJournal() = default;
+    virtual void inserted(TextStore& store, int index, const std::string& line) = 0;
+    virtual void removed(TextStore& store, int index, std::string line) = 0;
+    virtual void replaced(TextStore& store, int index, std::string before, const std::string& after) = 0;
+    virtual void assigned(TextStore& store, std::vector<std::string> before, const std::vector<std::string>& after) = 0;
+};
+
 class TextStore : public ui::ListSource {
 public:
     enum class Order { AsAdded, Sorted };
@@ -43,6 +56,10 @@ public:
     // The first index from the top whose line begins with `prefix`, case ignored; -1 when none.
     int find(std::string_view prefix) const override;
 
+    // The journal told of each change from now on; nullptr for none. A change that
+    // leaves the lines as they were is not told.
+    void setJournal(StoreJournal* journal) { journal_ = journal; }
+
 private:
     std::string keyOf(std::string_view line) const;
     int sortedPlace(const std::string& line) const;
@@ -56,6 +73,7 @@ private:
     // insertion or removal that shifts indexes.
     mutable std::unordered_map<std::string, std::vector<int>> index_;
     mutable bool indexValid_ = true;
+    StoreJournal* journal_ = nullptr;
 };
 
 } // namespace ardel

@@ -28,7 +28,8 @@ struct MenuEntryDecl {
     std::string text; // "&" marks the mnemonic
     std::string hint; // shown in the status bar while the entry is highlighted
     bool grayed = false;
-    std::string shortcut; // e.g. "Ctrl+S"; empty for none
+    std::string shortcut;          // e.g. "Ctrl+S"; empty for none
+    std::string alternateShortcut; // a second key for the same entry, e.g. "Ctrl+Y"; empty for none
     std::vector<MenuEntryDecl> children;
 };
 

@@ -44,6 +44,9 @@ public:
     // Menu entries (menu bar and pop-ups), by id.
     virtual void setMenuEnabled(const std::string& id, bool enabled) = 0;
     virtual bool isMenuEnabled(const std::string& id) const = 0;
+    // The text of a menu entry ("&" marks the mnemonic, "&&" stands for an "&").
+    virtual void setMenuText(const std::string& id, const std::string& text) = 0;
+    virtual std::string menuText(const std::string& id) const = 0;
     std::function<void(const std::string& id)> menuTriggered;
     // Main window: replaces the entries of the menu bar's submenu `id` while the program
     // runs (plain entries, no submenus); triggering one calls menuTriggered with its id.

@@ -1,7 +1,10 @@
 #include "ui/Platform.h"
 
 #include <filesystem>
+#include <string>
 #include <system_error>
+
+#include <unistd.h>
 
 namespace ardel::ui {
 
@@ -14,6 +17,16 @@ std::string programPath() {
     std::error_code error;
     const auto path = std::filesystem::read_symlink("/proc/self/exe", error);
     return error ? std::string() : path.string();
+}
+
+long processId() {
+    return static_cast<long>(::getpid());
+}
+
+bool programRunning(long id) {
+    std::error_code error;
+    const auto path = std::filesystem::read_symlink("/proc/" + std::to_string(id) + "/exe", error);
+    return !error && path.string() == programPath();
 }
 
 std::vector<std::string> splitCommandLine(const std::string& line) {

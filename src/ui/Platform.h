@@ -9,6 +9,10 @@ namespace ardel::ui {
 bool fileExists(const std::string& path);
 // The path of the running program file.
 std::string programPath();
+// The id of this process.
+long processId();
+// True when the process of that id is running this same program file.
+bool programRunning(long id);
 // Splits a command line into words: blanks separate words, and a word may be
 // enclosed in double or single quotes (which may hold blanks).
 std::vector<std::string> splitCommandLine(const std::string& line);

@@ -1,11 +1,12 @@
 // Everything the program asks of a windowing toolkit besides the forms' controls:
-// building forms, message boxes, file dialogs, the settings store, beep, busy
-// cursor and the event loop. Qt realizes it for the program, a scripted headless
+// building forms, message boxes, file dialogs, the settings store, the per-user data
+// folder, timers, beep, busy cursor and the event loop. Qt realizes it for the program, a scripted headless
 // realization for the tests.
 #pragma once
 
 #include "ui/Form.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -38,6 +39,16 @@ public:
     virtual bool setValue(const std::string& name, const std::string& value) = 0;
 };
 
+// A single-shot timer of the event loop: it calls its function once, when the time it
+// was started with has passed, unless it was stopped or started again before.
+class Timer {
+public:
+    virtual ~Timer() = default;
+    virtual void start(int milliseconds) = 0;
+    virtual void stop() = 0;
+    virtual bool isActive() const = 0;
+};
+
 class Toolkit {
 public:
     virtual ~Toolkit() = default;
@@ -54,6 +65,10 @@ public:
     virtual std::optional<std::string> saveFileDialog(const FileDialogRequest& request) = 0;
 
     virtual Settings& settings() = 0;
+    // The per-user folder for the program's own data files, created when missing; ""
+    // when there is none.
+    virtual std::string dataFolder() = 0;
+    virtual std::unique_ptr<Timer> createTimer(std::function<void()> timeout) = 0;
 
     virtual void beep() = 0;
     virtual void setBusy(bool busy) = 0;

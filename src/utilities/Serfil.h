@@ -48,7 +48,7 @@ void explainSerfil(ui::Toolkit& toolkit);
 // it offers to change the station's ID (its sessions are left alone), then reports the
 // count. `serfilPath` is the SERFIL path kept for the run: it becomes the dialog's
 // starting path and then the chosen path, which is also remembered in the settings.
-// Changes no B-file content, so the project is not marked modified.
+// The caller makes the changed IDs an undo step.
 void importSerfil(ui::Toolkit& toolkit, Project& project, std::string& serfilPath);
 // What the import does with the lines of the chosen file; returns the pairs taken.
 int takeSerfilLines(ui::Toolkit& toolkit, Project& project, const std::vector<std::string>& lines);

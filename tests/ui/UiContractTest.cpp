@@ -5,6 +5,8 @@
 #include "model/TextStore.h"
 #include "ui/Wrap.h"
 
+#include <filesystem>
+
 namespace ardel {
 namespace {
 
@@ -284,6 +286,52 @@ TEST_F(UiContract, ToolkitAnswersFromTheScriptAndKeepsTheSettings) {
     toolkit.settingsStore.writable = false;
     EXPECT_FALSE(settings.setValue("SERFile", "/survey/pairs.ser"));
     EXPECT_EQ(settings.value("SERFile"), std::nullopt);
+}
+
+// A timer fires once, when its time has passed, unless stopped or started again; the
+// Qt suite runs the same on the event loop.
+TEST_F(UiContract, TimersFireOnceInTheOrderTheirTimesCome) {
+    std::vector<std::string> fired;
+    const auto late = toolkit.createTimer([&fired] { fired.push_back("late"); });
+    const auto early = toolkit.createTimer([&fired] { fired.push_back("early"); });
+    const auto stopped = toolkit.createTimer([&fired] { fired.push_back("stopped"); });
+    late->start(300);
+    early->start(100);
+    stopped->start(50);
+    stopped->stop();
+    toolkit.advanceClock(99);
+    EXPECT_TRUE(fired.empty());
+    late->start(200); // again: now due at 299
+    toolkit.advanceClock(1000);
+    EXPECT_EQ(fired, (std::vector<std::string>{"early", "late"}));
+    EXPECT_FALSE(late->isActive());
+    EXPECT_EQ(toolkit.clock(), 1099);
+}
+
+TEST_F(UiContract, DataFolderIsOneOfTheToolkitsOwnUntilATestNamesOne) {
+    const std::string folder = toolkit.dataFolder();
+    EXPECT_TRUE(std::filesystem::is_directory(folder));
+    EXPECT_EQ(toolkit.dataFolder(), folder);
+    {
+        ui::HeadlessToolkit other;
+        EXPECT_NE(other.dataFolder(), folder);
+        other.dataFolderPath = "/survey/data";
+        EXPECT_EQ(other.dataFolder(), "/survey/data");
+    }
+}
+
+TEST_F(UiContract, MenuEntryTextsChange) {
+    ui::FormDecl decl = dialogDecl("Main", {});
+    decl.mainWindow = true;
+    decl.menuBar = {{.id = "menu_Edit",
+                     .text = "&Edit",
+                     .children = {{.id = "menu_Undo", .text = "&Undo", .grayed = true, .shortcut = "Ctrl+Z"}}}};
+    auto form = toolkit.createForm(decl);
+    EXPECT_EQ(form->menuText("menu_Undo"), "&Undo");
+    form->setMenuText("menu_Undo", "&Undo Delete Station 0007");
+    EXPECT_EQ(form->menuText("menu_Undo"), "&Undo Delete Station 0007");
+    EXPECT_FALSE(form->isMenuEnabled("menu_Undo"));
+    EXPECT_THROW(form->setMenuText("menu_None", "x"), std::logic_error);
 }
 
 TEST_F(UiContract, UnexpectedMessageBoxFailsQuotingIt) {

@@ -49,13 +49,14 @@ bool takesFocus(Control& control, bool byTab) {
 }
 
 void collectMenuIds(const std::vector<MenuEntryDecl>& entries, std::set<std::string>& ids,
-                    std::set<std::string>& grayed) {
+                    std::set<std::string>& grayed, std::map<std::string, std::string>& texts) {
     for (const MenuEntryDecl& entry : entries) {
         ids.insert(entry.id);
+        texts.emplace(entry.id, entry.text);
         if (entry.grayed) {
             grayed.insert(entry.id);
         }
-        collectMenuIds(entry.children, ids, grayed);
+        collectMenuIds(entry.children, ids, grayed, texts);
     }
 }
 
@@ -74,9 +75,9 @@ HeadlessForm::HeadlessForm(HeadlessToolkit& toolkit, const FormDecl& decl)
     : toolkit_(toolkit), decl_(decl), caption_(decl.caption) {
     for (const ControlDecl& control : decl_.controls) {
         controls_[control.name] = makeControl(*this, control);
-        collectMenuIds(control.popup, menuIds_, grayedMenus_);
+        collectMenuIds(control.popup, menuIds_, grayedMenus_, menuTexts_);
     }
-    collectMenuIds(decl_.menuBar, menuIds_, grayedMenus_);
+    collectMenuIds(decl_.menuBar, menuIds_, grayedMenus_, menuTexts_);
     collectSubmenus(decl_.menuBar, submenus_);
 }
 
@@ -141,7 +142,7 @@ void HeadlessForm::setMenuEntries(const std::string& id, const std::vector<MenuE
         grayedMenus_.erase(old.id);
     }
     found->second = entries;
-    collectMenuIds(entries, menuIds_, grayedMenus_);
+    collectMenuIds(entries, menuIds_, grayedMenus_, menuTexts_);
 }
 
 const std::vector<MenuEntryDecl>& HeadlessForm::menuEntries(const std::string& id) const {
@@ -150,6 +151,18 @@ const std::vector<MenuEntryDecl>& HeadlessForm::menuEntries(const std::string& i
         throw std::logic_error("form " + decl_.name + " has no submenu " + id);
     }
     return found->second;
+}
+
+void HeadlessForm::setMenuText(const std::string& id, const std::string& text) {
+    if (!menuIds_.count(id)) {
+        throw std::logic_error("form " + decl_.name + " has no menu entry " + id);
+    }
+    menuTexts_[id] = text;
+}
+
+std::string HeadlessForm::menuText(const std::string& id) const {
+    const auto found = menuTexts_.find(id);
+    return found == menuTexts_.end() ? std::string() : found->second;
 }
 
 void HeadlessForm::moveFocusQuietly(const std::string& name) {

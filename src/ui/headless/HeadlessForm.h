@@ -30,6 +30,8 @@ public:
     void setMenuEnabled(const std::string& id, bool enabled) override;
     bool isMenuEnabled(const std::string& id) const override;
     void setMenuEntries(const std::string& id, const std::vector<MenuEntryDecl>& entries) override;
+    void setMenuText(const std::string& id, const std::string& text) override;
+    std::string menuText(const std::string& id) const override;
 
     // --- Driving, as a user. Each throws ScriptFailure when the user could not do it
     // (a disabled or read-only control, a hidden one, a closed dialog). ---
@@ -80,6 +82,7 @@ private:
     std::set<std::string> grayedMenus_;
     std::set<std::string> menuIds_;
     std::map<std::string, std::vector<MenuEntryDecl>> submenus_; // the entries of each submenu, by its id
+    std::map<std::string, std::string> menuTexts_;
     std::string focused_;
     std::string pendingFocus_;
     bool running_ = false;

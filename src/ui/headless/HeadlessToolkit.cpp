@@ -1,6 +1,11 @@
 #include "ui/headless/HeadlessToolkit.h"
 
 #include <algorithm>
+#include <atomic>
+#include <filesystem>
+#include <utility>
+
+#include <unistd.h>
 
 namespace ardel::ui {
 
@@ -146,6 +151,67 @@ std::optional<std::string> HeadlessToolkit::openFileDialog(const FileDialogReque
 
 std::optional<std::string> HeadlessToolkit::saveFileDialog(const FileDialogRequest& request) {
     return fileDialog(Kind::SaveFile, request);
+}
+
+HeadlessTimer::HeadlessTimer(HeadlessToolkit& toolkit, std::function<void()> timeout)
+    : toolkit_(toolkit), timeout_(std::move(timeout)) {
+    toolkit_.timers_.push_back(this);
+}
+
+HeadlessTimer::~HeadlessTimer() {
+    std::erase(toolkit_.timers_, this);
+}
+
+void HeadlessTimer::start(int milliseconds) {
+    due_ = toolkit_.clock_ + milliseconds;
+}
+
+HeadlessToolkit::HeadlessToolkit() = default;
+
+HeadlessToolkit::~HeadlessToolkit() {
+    if (!ownDataFolder_.empty()) {
+        std::error_code error;
+        std::filesystem::remove_all(ownDataFolder_, error);
+    }
+}
+
+std::unique_ptr<Timer> HeadlessToolkit::createTimer(std::function<void()> timeout) {
+    return std::make_unique<HeadlessTimer>(*this, std::move(timeout));
+}
+
+void HeadlessToolkit::advanceClock(int milliseconds) {
+    const long long end = clock_ + milliseconds;
+    for (;;) {
+        HeadlessTimer* next = nullptr;
+        for (HeadlessTimer* timer : timers_) {
+            if (timer->due_ && *timer->due_ <= end && (!next || *timer->due_ < *next->due_)) {
+                next = timer;
+            }
+        }
+        if (!next) {
+            break;
+        }
+        clock_ = *next->due_;
+        next->due_.reset();
+        next->timeout_();
+    }
+    clock_ = end;
+}
+
+std::string HeadlessToolkit::dataFolder() {
+    if (!dataFolderPath.empty()) {
+        return dataFolderPath;
+    }
+    if (ownDataFolder_.empty()) {
+        static std::atomic<int> counter{0};
+        ownDataFolder_ = (std::filesystem::temp_directory_path() /
+                          ("ardel-data-" + std::to_string(::getpid()) + "-" + std::to_string(counter++)))
+                             .string();
+        std::error_code error;
+        std::filesystem::remove_all(ownDataFolder_, error);
+        std::filesystem::create_directories(ownDataFolder_, error);
+    }
+    return ownDataFolder_;
 }
 
 int HeadlessToolkit::run() {

@@ -10,7 +10,10 @@
 #include <deque>
 #include <functional>
 #include <map>
+#include <optional>
 #include <stdexcept>
+#include <string>
+#include <vector>
 
 namespace ardel::ui {
 
@@ -27,8 +30,31 @@ public:
     bool writable = true;
 };
 
+class HeadlessToolkit;
+
+// A timer of the headless toolkit: it fires when the test moves the toolkit's clock past it.
+class HeadlessTimer : public Timer {
+public:
+    HeadlessTimer(HeadlessToolkit& toolkit, std::function<void()> timeout);
+    ~HeadlessTimer() override;
+    void start(int milliseconds) override;
+    void stop() override { due_.reset(); }
+    bool isActive() const override { return due_.has_value(); }
+
+private:
+    friend class HeadlessToolkit;
+    HeadlessToolkit& toolkit_;
+    std::function<void()> timeout_;
+    std::optional<long long> due_; // on the toolkit's clock
+};
+
 class HeadlessToolkit : public Toolkit {
 public:
+    HeadlessToolkit();
+    ~HeadlessToolkit() override;
+    HeadlessToolkit(const HeadlessToolkit&) = delete;
+    HeadlessToolkit& operator=(const HeadlessToolkit&) = delete;
+
     using DialogScript = std::function<void(HeadlessForm&)>;
 
     // --- The script, in the order the program will ask. ---
@@ -54,7 +80,13 @@ public:
     // A live form by its class name (the most recently created), or nullptr.
     HeadlessForm* form(const std::string& name) const;
 
+    // Moves the clock on, firing each timer whose time comes, in the order they come.
+    void advanceClock(int milliseconds);
+    long long clock() const { return clock_; }
+
     HeadlessSettings settingsStore;
+    // The data folder: a fresh folder of its own, removed with the toolkit, unless a test names another.
+    std::string dataFolderPath;
     int beeps = 0;
     bool busy = false;
     std::optional<int> exitCode; // set by quit() or by the main window closing
@@ -65,6 +97,8 @@ public:
     std::optional<std::string> openFileDialog(const FileDialogRequest& request) override;
     std::optional<std::string> saveFileDialog(const FileDialogRequest& request) override;
     Settings& settings() override { return settingsStore; }
+    std::string dataFolder() override;
+    std::unique_ptr<Timer> createTimer(std::function<void()> timeout) override;
     void beep() override { ++beeps; }
     void setBusy(bool isBusy) override { busy = isBusy; }
     int run() override;
@@ -72,6 +106,7 @@ public:
 
 private:
     friend class HeadlessForm;
+    friend class HeadlessTimer;
     enum class Kind { Message, OpenFile, SaveFile, Dialog };
     struct Expectation {
         Kind kind;
@@ -94,6 +129,9 @@ private:
     FileDialogRequest lastFileRequest_;
     Icon lastIcon_ = Icon::None;
     Buttons lastButtons_ = Buttons::OK;
+    std::vector<HeadlessTimer*> timers_;
+    long long clock_ = 0;
+    std::string ownDataFolder_; // made by dataFolder() and removed with the toolkit
 };
 
 } // namespace ardel::ui

@@ -172,9 +172,13 @@ QAction* QtForm::addAction(QMenu* menu, const MenuEntryDecl& entry) {
     action->setObjectName(toQt(entry.id));
     action->setStatusTip(toQt(entry.hint));
     action->setEnabled(!entry.grayed);
-    if (!entry.shortcut.empty()) {
-        action->setShortcut(QKeySequence(toQt(entry.shortcut)));
+    QList<QKeySequence> keys;
+    for (const std::string* key : {&entry.shortcut, &entry.alternateShortcut}) {
+        if (!key->empty()) {
+            keys.push_back(QKeySequence(toQt(*key)));
+        }
     }
+    action->setShortcuts(keys);
     return action;
 }
 
@@ -289,6 +293,23 @@ void QtForm::setMenuEntries(const std::string& id, const std::vector<MenuEntryDe
     }
     menu->clear();
     addMenuEntries(menu, entries);
+}
+
+void QtForm::setMenuText(const std::string& id, const std::string& text) {
+    const auto found = actions_.find(id);
+    if (found == actions_.end()) {
+        throw std::logic_error("form " + decl_.name + " has no menu entry " + id);
+    }
+    for (QAction* action : found->second) {
+        if (action) {
+            action->setText(toQt(text));
+        }
+    }
+}
+
+std::string QtForm::menuText(const std::string& id) const {
+    const std::vector<QAction*> found = actions(id);
+    return found.empty() ? std::string() : fromQt(found.front()->text());
 }
 
 std::vector<QAction*> QtForm::actions(const std::string& id) const {

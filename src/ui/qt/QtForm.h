@@ -46,6 +46,8 @@ public:
     void setMenuEnabled(const std::string& id, bool enabled) override;
     bool isMenuEnabled(const std::string& id) const override;
     void setMenuEntries(const std::string& id, const std::vector<MenuEntryDecl>& entries) override;
+    void setMenuText(const std::string& id, const std::string& text) override;
+    std::string menuText(const std::string& id) const override;
 
     // The top-level window (a QDialog or a QMainWindow).
     QWidget* window() const { return window_; }

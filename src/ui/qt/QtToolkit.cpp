@@ -5,6 +5,8 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QIcon>
@@ -12,7 +14,9 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QSvgRenderer>
+#include <QTimer>
 
 #include <cstdlib>
 #include <utility>
@@ -120,6 +124,25 @@ std::unique_ptr<QApplication> startApplication(int& argc, char** argv) {
 }
 
 } // namespace
+
+QtTimer::QtTimer(std::function<void()> timeout) : timer_(std::make_unique<QTimer>()) {
+    timer_->setSingleShot(true);
+    QObject::connect(timer_.get(), &QTimer::timeout, timer_.get(), std::move(timeout));
+}
+
+QtTimer::~QtTimer() = default;
+
+void QtTimer::start(int milliseconds) {
+    timer_->start(milliseconds);
+}
+
+void QtTimer::stop() {
+    timer_->stop();
+}
+
+bool QtTimer::isActive() const {
+    return timer_->isActive();
+}
 
 ModalScope::ModalScope() : previous_(QApplication::activeWindow()) {}
 
@@ -235,6 +258,18 @@ std::optional<std::string> QtToolkit::openFileDialog(const FileDialogRequest& re
 
 std::optional<std::string> QtToolkit::saveFileDialog(const FileDialogRequest& request) {
     return fileDialog(request, true);
+}
+
+std::string QtToolkit::dataFolder() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (folder.isEmpty() || !QDir().mkpath(folder)) {
+        return {};
+    }
+    return QFile::encodeName(folder).toStdString();
+}
+
+std::unique_ptr<Timer> QtToolkit::createTimer(std::function<void()> timeout) {
+    return std::make_unique<QtTimer>(std::move(timeout));
 }
 
 void QtToolkit::beep() {

@@ -7,10 +7,12 @@
 
 #include <QPointer>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
 class QApplication;
+class QTimer;
 class QDialog;
 class QWidget;
 
@@ -37,6 +39,19 @@ public:
     bool setValue(const std::string& name, const std::string& value) override;
 };
 
+// A timer of the Qt event loop; it also fires while a modal window runs.
+class QtTimer : public Timer {
+public:
+    explicit QtTimer(std::function<void()> timeout);
+    ~QtTimer() override;
+    void start(int milliseconds) override;
+    void stop() override;
+    bool isActive() const override;
+
+private:
+    std::unique_ptr<QTimer> timer_;
+};
+
 class QtToolkit : public Toolkit {
 public:
     QtToolkit(int& argc, char** argv);
@@ -47,6 +62,9 @@ public:
     std::optional<std::string> openFileDialog(const FileDialogRequest& request) override;
     std::optional<std::string> saveFileDialog(const FileDialogRequest& request) override;
     Settings& settings() override { return settings_; }
+    // The platform's per-user application data folder (on Linux ~/.local/share/Tovarin/Ardel).
+    std::string dataFolder() override;
+    std::unique_ptr<Timer> createTimer(std::function<void()> timeout) override;
     void beep() override;
     void setBusy(bool busy) override;
     // Runs until quit() or the main window closes; a quit() made before returns at once.

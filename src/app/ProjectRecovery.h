@@ -1,0 +1,43 @@
+// Keeps the recovery copy of the project while it holds unsaved changes: written a
+// while after the last change (never more often), removed once the project is saved,
+// emptied or closed normally. At start-up it offers the copies a crash left behind.
+#pragma once
+
+#include "app/RecoveryCopy.h"
+#include "model/Project.h"
+#include "ui/Toolkit.h"
+#include "utilities/WarningPrompts.h"
+
+#include <memory>
+
+namespace ardel {
+
+class ProjectRecovery {
+public:
+    // How long after the last change the copy is written.
+    static constexpr int kDelayMilliseconds = 30000;
+
+    ProjectRecovery(ui::Toolkit& toolkit, Project& project, Form_Warning& readWarning);
+    // A normal end: the copy goes.
+    ~ProjectRecovery();
+    ProjectRecovery(const ProjectRecovery&) = delete;
+    ProjectRecovery& operator=(const ProjectRecovery&) = delete;
+
+    // The project was changed, written or emptied.
+    void projectChanged();
+    // Asks about each copy left behind, newest first: Yes restores it (and no more is
+    // asked), No removes it. True when a copy was restored.
+    bool offerLeftBehind();
+
+private:
+    void writeCopy();
+
+    ui::Toolkit& toolkit_;
+    Project& project_;
+    Form_Warning& readWarning_;
+    RecoveryCopy copy_;
+    std::unique_ptr<ui::Timer> timer_;
+    int delay_;
+};
+
+} // namespace ardel
