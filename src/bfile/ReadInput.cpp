@@ -9,6 +9,7 @@ bool InputLines::open(const std::string& path) {
     file_.reset(std::fopen(path.c_str(), "rb"));
     buffer_.resize(kBufferSize);
     pos_ = end_ = 0;
+    lineNumber_ = 0;
     atEnd_ = failed_ = false;
     return file_ != nullptr;
 }
@@ -32,6 +33,7 @@ bool InputLines::next() {
     if (pos_ == end_ && !fill()) {
         return false;
     }
+    ++lineNumber_;
     line_.fill(' ');
     std::size_t length = 0; // bytes of the line so far, kept or not
     char last = '\0';
