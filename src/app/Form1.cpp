@@ -5,6 +5,8 @@
 #include "utilities/Defaults.h"
 #include "utilities/Serfil.h"
 
+#include <algorithm>
+
 namespace ardel {
 
 namespace {
@@ -83,7 +85,7 @@ Form1::Form1(ui::Toolkit& toolkit)
                 .instrument = instrumentEditor_,
                 .antenna = antennaEditor_,
                 .session = sessionEditor_}),
-      utilities_(toolkit, project_, selections_) {
+      utilities_(toolkit, project_, selections_), problems_(toolkit, project_) {
     loadConversionTable(project_.lb_J2M);
     loadBuiltInDefaults(project_.lb_Defaults);
     project_.newHeader = true;
@@ -94,6 +96,8 @@ Form1::Form1(ui::Toolkit& toolkit)
     bindStores();
     bindLists();
     bindMenus();
+    problems_.openRecord = [this](const validate::Problem& problem) { openProblemRecord(problem); };
+    problems_.refreshRequested = [this] { checkProject(); };
     form_->closeRequested = [this] { return closing_ || commands_.mayClose(); };
     form_->setCaption(kStartupTitle);
     showHeader();
@@ -174,6 +178,7 @@ void Form1::bindMenus() {
         {menu::kDefaultsImport, [this] { importDefaultsFile(toolkit_, project_.lb_Defaults); }},
         {menu::kAbout, [this] { aboutBox_.run(); }},
         {menu::kDisclaimer, [this] { showDisclaimer(toolkit_); }},
+        {menu::kCheckProject, [this] { checkProject(); }},
     };
     for (auto& [id, command] : utilities_.menuCommands()) {
         menuCommands_.emplace(id, std::move(command));
@@ -203,6 +208,40 @@ void Form1::editHeader() {
     if (saved) {
         project_.markModified();
     }
+}
+
+// The Problems window lists what the check finds; a project without problems says so
+// in the status bar.
+void Form1::checkProject() {
+    form_->setStatusText(problems_.check() == 0 ? kNoProblems : "");
+}
+
+// The record's editor, run as its list's Modify command runs it on the selected line.
+void Form1::openProblemRecord(const validate::Problem& problem) {
+    using validate::Place;
+    if (problem.place == Place::Header) {
+        editHeader();
+        return;
+    }
+    struct Opening {
+        Place place;
+        RecordList list;
+        void (RecordCommands::*modify)();
+    };
+    static constexpr Opening kOpenings[] = {
+        {Place::Session, RecordList::Sessions, &RecordCommands::modifySession},
+        {Place::Instrument, RecordList::Instruments, &RecordCommands::modifyEquipment},
+        {Place::Antenna, RecordList::Antennas, &RecordCommands::modifyAntenna},
+        {Place::Station, RecordList::Stations, &RecordCommands::modifyStation},
+    };
+    const Opening* opening = std::find_if(std::begin(kOpenings), std::end(kOpenings),
+                                          [&problem](const Opening& o) { return o.place == problem.place; });
+    ui::ListView& view = form_->listView(ListSelections::viewName(opening->list));
+    if (problem.index < 0 || problem.index >= view.source()->count()) {
+        return;
+    }
+    view.setSelectedIndex(problem.index);
+    (records_.*(opening->modify))();
 }
 
 void Form1::openAtStartup(const std::string& path) {

@@ -8,6 +8,7 @@
 #include "app/ListSelections.h"
 #include "app/RecordCommands.h"
 #include "app/UtilityCommands.h"
+#include "app/problems/Form_Problems.h"
 #include "editors/antenna/Form_Antenna.h"
 #include "editors/equipment/FormEquipment.h"
 #include "editors/header/FormHeaderInfo.h"
@@ -30,6 +31,7 @@ public:
     ~Form1();
 
     ui::Form& form() { return *form_; }
+    Form_Problems& problemsWindow() { return problems_; }
     Project& project() { return project_; }
 
     // Reads the file named on the command line.
@@ -42,6 +44,8 @@ private:
     void showHeader();
     void editHeader();
     void exitProgram();
+    void checkProject();
+    void openProblemRecord(const validate::Problem& problem);
 
     ui::Toolkit& toolkit_;
     Project project_;
@@ -58,6 +62,7 @@ private:
     ListSelections selections_;
     RecordCommands records_;
     UtilityCommands utilities_;
+    Form_Problems problems_;
     std::map<std::string, std::function<void()>> menuCommands_;
     std::string serfilPath_; // set by each SERFIL import of this run; export starts from it
     bool closing_ = false;

@@ -35,7 +35,9 @@ public:
     virtual int exec() = 0;
     virtual void done(int result) = 0;
 
-    // Main window: shows it; the toolkit's event loop then runs until it closes.
+    // Main window: shows it; the toolkit's event loop then runs until it closes. A dialog
+    // shown this way is modeless: show() returns at once, and the dialog stays open
+    // beside the main window until close() or its close box.
     virtual void show() = 0;
     // Asks the window to close, as the close box does (closeRequested may refuse).
     virtual void close() = 0;
@@ -43,6 +45,11 @@ public:
     // Menu entries (menu bar and pop-ups), by id.
     virtual void setMenuEnabled(const std::string& id, bool enabled) = 0;
     virtual bool isMenuEnabled(const std::string& id) const = 0;
+
+    // Main window: the text shown in the status bar (a menu entry's hint replaces it
+    // while the entry is highlighted). A dialog has no status bar and keeps nothing.
+    virtual void setStatusText(const std::string& text) = 0;
+    virtual std::string statusText() const = 0;
     std::function<void(const std::string& id)> menuTriggered;
 
     // The close box; return false to keep the window open.

@@ -29,6 +29,8 @@ public:
     void close() override;
     void setMenuEnabled(const std::string& id, bool enabled) override;
     bool isMenuEnabled(const std::string& id) const override;
+    void setStatusText(const std::string& text) override;
+    std::string statusText() const override { return status_; }
 
     // --- Driving, as a user. Each throws ScriptFailure when the user could not do it
     // (a disabled or read-only control, a hidden one, a closed dialog). ---
@@ -46,6 +48,8 @@ public:
     void choose(const std::string& name, int index);
     void doubleClick(const std::string& name, int index);
     void triggerMenu(const std::string& id);
+    // Presses a shortcut key ("F7"): the menu entry or the button declared with it.
+    void pressShortcut(const std::string& key);
     // The window's close box.
     void closeBox();
 
@@ -79,6 +83,7 @@ private:
     bool running_ = false;
     bool visible_ = false;
     int result_ = 0;
+    std::string status_;
 };
 
 } // namespace ardel::ui

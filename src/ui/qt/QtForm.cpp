@@ -269,6 +269,16 @@ bool QtForm::isMenuEnabled(const std::string& id) const {
            found->second.front()->isEnabled();
 }
 
+void QtForm::setStatusText(const std::string& text) {
+    if (mainWindow_) {
+        mainWindow_->statusBar()->showMessage(toQt(text));
+    }
+}
+
+std::string QtForm::statusText() const {
+    return mainWindow_ ? fromQt(mainWindow_->statusBar()->currentMessage()) : std::string();
+}
+
 std::vector<QAction*> QtForm::actions(const std::string& id) const {
     std::vector<QAction*> out;
     if (const auto found = actions_.find(id); found != actions_.end()) {

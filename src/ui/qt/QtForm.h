@@ -45,6 +45,8 @@ public:
     void close() override;
     void setMenuEnabled(const std::string& id, bool enabled) override;
     bool isMenuEnabled(const std::string& id) const override;
+    void setStatusText(const std::string& text) override;
+    std::string statusText() const override;
 
     // The top-level window (a QDialog or a QMainWindow).
     QWidget* window() const { return window_; }
