@@ -20,6 +20,7 @@
 #include "validate/Validators.h"
 
 #include <algorithm>
+#include <array>
 #include <stdexcept>
 #include <unordered_map>
 #include <unordered_set>
@@ -62,8 +63,18 @@ private:
     std::string said_;
 };
 
+// The text at [offset, offset + width), cut at its end.
+std::string_view within(std::string_view text, std::size_t offset, std::size_t width = std::string_view::npos) {
+    return offset >= text.size() ? std::string_view() : text.substr(offset, width);
+}
+
 bool isBlank(std::string_view text) {
     return text.find_first_not_of(' ') == std::string_view::npos;
+}
+
+// The number of the two digits at `at`.
+int twoDigits(std::string_view digits, std::size_t at) {
+    return (digits[at] - '0') * 10 + (digits[at + 1] - '0');
 }
 
 bool isDigits(std::string_view text) {
@@ -78,10 +89,17 @@ std::string trimmed(std::string text) {
 // The codes of a declared drop-down: the first `width` characters of each item. A
 // list that admits typing (DropDownEdit) only warns about a code it does not offer.
 struct CodeList {
-    std::unordered_set<std::string> codes;
+    std::vector<std::string> codes; // sorted
     Severity unknown = Severity::Error;
 
-    bool has(std::string_view code) const { return codes.count(std::string(code)) > 0; }
+    bool has(std::string_view code) const {
+        const auto found = std::lower_bound(codes.begin(), codes.end(), code,
+                                            [](const std::string& a, std::string_view b) { return a < b; });
+        return found != codes.end() && *found == code;
+    }
+    void add(std::string code) {
+        codes.insert(std::upper_bound(codes.begin(), codes.end(), code), std::move(code));
+    }
 };
 
 CodeList codeList(const ui::FormDecl& form, const char* list, std::size_t width) {
@@ -91,7 +109,7 @@ CodeList codeList(const ui::FormDecl& form, const char* list, std::size_t width)
     }
     CodeList codes;
     for (const std::string& item : decl->items) {
-        codes.codes.insert(fit(item, width));
+        codes.add(fit(item, width));
     }
     codes.unknown = decl->kind == ui::ControlKind::DropDownEdit ? Severity::Warning : Severity::Error;
     return codes;
@@ -121,7 +139,7 @@ struct Lists {
     static CodeList antennaCodes() {
         CodeList codes;
         for (const std::string& item : antennaCodeItems()) {
-            codes.codes.insert(fit(item, kAntennaCodeWidth));
+            codes.add(fit(item, kAntennaCodeWidth));
         }
         codes.unknown = Severity::Warning;
         return codes;
@@ -163,8 +181,88 @@ int bodyColumn(std::size_t offset) {
 // put together again as the editor's field held them ("  4512" "     " -> "  4512.     ").
 std::string withPoint(std::string_view body, std::size_t whole, std::size_t wholeWidth, std::size_t decimals,
                       std::size_t decimalsWidth) {
-    return fit(slice(body, whole, wholeWidth), wholeWidth) + "." + fit(slice(body, decimals, decimalsWidth), decimalsWidth);
+    return fit(within(body, whole, wholeWidth), wholeWidth) + "." + fit(within(body, decimals, decimalsWidth), decimalsWidth);
 }
+
+// A session line's packed session, read in place: the packed session's layout without
+// copying its texts.
+struct SessionView {
+    std::string part; // the *25* part, 25 characters
+    int commentCount = 0;
+    int occupationCount = 0;
+    std::string_view occupations;
+
+    explicit SessionView(std::string_view line) {
+        using namespace packed_session;
+        const std::string_view packed = within(line, session_line::kPrefixWidth);
+        part = fit(within(packed, 0, kPartWidth), kPartWidth);
+        commentCount = leadingInt(within(packed, kCommentCount, 4));
+        occupationCount = leadingInt(within(packed, kOccupationCount, 4));
+        const std::size_t comments =
+            commentCount < 1 ? 0 : (kCommentWidth + 2) * static_cast<std::size_t>(commentCount) - 2;
+        occupations = within(packed, kTexts + comments);
+    }
+    // Occupation entry i, 41 characters; `padded` keeps the blank-padded copy of an entry
+    // that the text ends early.
+    std::string_view occupation(int i, std::string& padded) const {
+        const std::string_view entry = within(occupations, packed_session::kOccupationWidth * static_cast<std::size_t>(i),
+                                              packed_session::kOccupationWidth);
+        if (entry.size() == packed_session::kOccupationWidth) {
+            return entry;
+        }
+        padded = fit(entry, packed_session::kOccupationWidth);
+        return padded;
+    }
+};
+
+// The fields of an occupation entry, where the occupation record editor puts them.
+constexpr std::size_t kDateAt = rec27::entry::offsetOf(rec27::entry::kDate);
+constexpr std::size_t kTimeAt = rec27::entry::offsetOf(rec27::entry::kTime);
+constexpr std::size_t kHumidityAt = rec27::entry::offsetOf(rec27::entry::kHumidity);
+constexpr std::array<std::size_t, std::size(rec27::entry::kWeatherIndicators)> kIndicatorsAt = [] {
+    std::array<std::size_t, std::size(rec27::entry::kWeatherIndicators)> at{};
+    for (std::size_t i = 0; i < at.size(); ++i) {
+        at[i] = rec27::entry::offsetOf(rec27::entry::kWeatherIndicators[i]);
+    }
+    return at;
+}();
+
+int occupationColumn(std::size_t entryOffset) {
+    return bodyColumn(kEntryInBody + entryOffset);
+}
+
+// A number of the entry kept without its point: its whole part and its decimals.
+struct Measurement {
+    std::size_t at;
+    std::size_t whole, decimals;
+    validate::Allowances allowed;
+    const char* field;
+};
+
+constexpr Measurement kMeasurements[] = {
+    {rec27::entry::offsetOf(rec27::entry::kAntennaHeight), 2, 3, validate::kSignedDecimal, "antenna height"},
+    {rec27::entry::offsetOf(rec27::entry::kDryBulb), 3, 1, validate::kSignedDecimal, "dry bulb temperature"},
+    {rec27::entry::offsetOf(rec27::entry::kWetBulb), 3, 1, validate::kSignedDecimal, "wet bulb temperature"},
+    {kHumidityAt, 2, 1, validate::kUnsignedDecimal, "relative humidity"},
+    {rec27::entry::offsetOf(rec27::entry::kPressure), 4, 2, validate::kUnsignedDecimal, "barometric pressure"},
+};
+
+// The code of a measurement: it may be blank when the measurement is.
+struct MeasurementCode {
+    std::size_t at, width;
+    CodeList Lists::*list;
+    const char* field;
+    std::size_t measurementAt, measurementWidth;
+};
+
+constexpr MeasurementCode kMeasurementCodes[] = {
+    {rec27::entry::offsetOf(rec27::entry::kDryCode), 1, &Lists::dryCode, "dry bulb temperature code",
+     kMeasurements[1].at, 4},
+    {rec27::entry::offsetOf(rec27::entry::kWetCode), 1, &Lists::wetCode, "wet bulb temperature code",
+     kMeasurements[2].at, 4},
+    {rec27::entry::offsetOf(rec27::entry::kPressureCode), 2, &Lists::pressureCode, "barometric pressure code",
+     kMeasurements[4].at, 6},
+};
 
 // One run of the check over one project.
 class Checker {
@@ -193,7 +291,7 @@ private:
     void checkDates();
     void checkSessions();
     void checkSession(int index, long line);
-    void checkMediaId(const SessionWorkArea& session, int station);
+    void checkMediaId(const SessionView& session, int station);
     void checkOccupation(std::string_view entry);
     void checkInstruments();
     void checkAntennas();
@@ -248,9 +346,9 @@ void Checker::checkCode(const CodeList& list, std::string_view code, int column,
 void Checker::indexKeys() {
     for (const std::string& line : project_.lb_Sessions.lines()) {
         const std::string_view packed = std::string_view(line).substr(std::min(line.size(), session_line::kPrefixWidth));
-        ++sessionsOfStation_[fit(slice(packed, packed_session::kSsn, kSsnWidth), kSsnWidth)];
-        usedInstruments_.insert(fit(slice(packed, packed_session::kJsin, kJsinWidth), kJsinWidth));
-        usedAntennas_.insert(fit(slice(packed, packed_session::kJsan, kJsanWidth), kJsanWidth));
+        ++sessionsOfStation_[fit(within(packed, packed_session::kSsn, kSsnWidth), kSsnWidth)];
+        usedInstruments_.insert(fit(within(packed, packed_session::kJsin, kJsinWidth), kJsinWidth));
+        usedAntennas_.insert(fit(within(packed, packed_session::kJsan, kJsanWidth), kJsanWidth));
     }
     start_ = century::projectStart(project_.header.ProjectStartDate);
 }
@@ -316,7 +414,7 @@ void Checker::checkDates() {
     }
     checkCode(lists_.typeOfSurvey, slice(header.TypeOfSurvey, 0, 1), headerColumn(&H::TypeOfSurvey),
               "survey method", false);
-    checkCode(lists_.orderAndClass, fit(slice(header.OrderAndClass, 0, 2), 2), headerColumn(&H::OrderAndClass),
+    checkCode(lists_.orderAndClass, fit(within(header.OrderAndClass, 0, 2), 2), headerColumn(&H::OrderAndClass),
               "order and class", false);
 }
 
@@ -331,18 +429,18 @@ void Checker::checkSessions() {
 
 void Checker::checkSession(int index, long line) {
     using namespace packed_session;
-    const SessionWorkArea session = unpackSession(packedOf(project_.lb_Sessions.at(index)));
-    const std::string& part = session.part25;
-    target_ = {line, "*25*", fit(slice(part, kSsn, kSsnWidth), kSsnWidth), Place::Session, index};
+    const SessionView session(project_.lb_Sessions.at(index));
+    const std::string& part = session.part;
+    target_ = {line, "*25*", fit(within(part, kSsn, kSsnWidth), kSsnWidth), Place::Session, index};
     const int station = project_.lb_Stations.find(target_.key);
     if (station < 0) {
         add(Severity::Error, bodyColumn(kSsn), "SSN", "station " + target_.key + " has no *80* record");
     }
-    const std::string jsin = fit(slice(part, kJsin, kJsinWidth), kJsinWidth);
+    const std::string jsin = fit(within(part, kJsin, kJsinWidth), kJsinWidth);
     if (project_.lb_Instruments.find(jsin) < 0) {
         add(Severity::Error, bodyColumn(kJsin), "JSIN", "instrument " + jsin + " has no *70* record");
     }
-    const std::string jsan = fit(slice(part, kJsan, kJsanWidth), kJsanWidth);
+    const std::string jsan = fit(within(part, kJsan, kJsanWidth), kJsanWidth);
     if (project_.lb_Antennas.find(jsan) < 0) {
         add(Severity::Error, bodyColumn(kJsan), "JSAN", "antenna " + jsan + " has no *72* record");
     }
@@ -352,7 +450,7 @@ void Checker::checkSession(int index, long line) {
                        session.occupationCount == 1 ? "" : "s"));
     }
     checkMediaId(session, station);
-    const std::string cable = fit(slice(part, kCableLength, kCableLengthWidth), kCableLengthWidth);
+    const std::string cable = fit(within(part, kCableLength, kCableLengthWidth), kCableLengthWidth);
     if (!isBlank(cable) && !isDigits(cable)) {
         add(Severity::Error, bodyColumn(kCableLength), "cable length",
             "cable length \"" + cable + "\" is neither two digits nor blank");
@@ -360,23 +458,26 @@ void Checker::checkSession(int index, long line) {
     const long firstOccupation = line ? line + std::max(session.commentCount, 0) + 1 : 0;
     for (int i = 0; i < session.occupationCount; ++i) {
         target_ = {firstOccupation ? firstOccupation + i : 0, "*27*", target_.key, Place::Session, index};
-        checkOccupation(session.occupation(i));
+        std::string padded;
+        checkOccupation(session.occupation(i, padded));
     }
 }
 
 // Manufacturer code, day of year and year digit of the first occupation by the century
 // rule, and the station's 4-character ID.
-void Checker::checkMediaId(const SessionWorkArea& session, int station) {
+void Checker::checkMediaId(const SessionView& session, int station) {
     using namespace packed_session;
-    const std::string& part = session.part25;
-    checkCode(lists_.manufacturer, fit(slice(part, kManufacturer, 1), 1), bodyColumn(kManufacturer),
+    const std::string& part = session.part;
+    checkCode(lists_.manufacturer, fit(within(part, kManufacturer, 1), 1), bodyColumn(kManufacturer),
               "manufacturer code", false);
     if (session.occupationCount > 0) {
-        const auto date = century::observationDate(project_.header.ProjectStartDate, slice(session.occupation(0), 0, 6));
+        std::string padded;
+        const auto date = century::observationDate(project_.header.ProjectStartDate, within(session.occupation(0, padded), 0, 6));
         if (date) {
-            const std::string expected =
-                ui::format("%3.3d", century::dayOfYear(*date)) + ui::format("%4.4d", date->year).back();
-            const std::string given = fit(slice(part, kDayOfYear, kDayOfYearWidth + 1), kDayOfYearWidth + 1);
+            const int day = century::dayOfYear(*date);
+            const std::string expected{static_cast<char>('0' + day / 100), static_cast<char>('0' + day / 10 % 10),
+                                       static_cast<char>('0' + day % 10), static_cast<char>('0' + date->year % 10)};
+            const std::string given = fit(within(part, kDayOfYear, kDayOfYearWidth + 1), kDayOfYearWidth + 1);
             if (given != expected) {
                 add(Severity::Error, bodyColumn(kDayOfYear), "media identifier",
                     "day of year and year digit \"" + given + "\" should be \"" + expected +
@@ -385,8 +486,8 @@ void Checker::checkMediaId(const SessionWorkArea& session, int station) {
         }
     }
     if (station >= 0) {
-        const std::string stationId = fit(slice(project_.lb_Stations.at(station), station_line::kId, kIdWidth), kIdWidth);
-        const std::string id = fit(slice(part, kId, kIdWidth), kIdWidth);
+        const std::string stationId = fit(within(project_.lb_Stations.at(station), station_line::kId, kIdWidth), kIdWidth);
+        const std::string id = fit(within(part, kId, kIdWidth), kIdWidth);
         // A station without an ID takes the first one its sessions name when the file is read again.
         if (id != stationId && !isBlank(stationId)) {
             add(Severity::Warning, bodyColumn(kId), "4-character ID",
@@ -396,60 +497,39 @@ void Checker::checkMediaId(const SessionWorkArea& session, int station) {
 }
 
 void Checker::checkOccupation(std::string_view entry) {
-    using namespace rec27::entry;
-    auto column = [](const char* control, std::size_t from = 0) {
-        return bodyColumn(kEntryInBody + offsetOf(control, from));
-    };
-    const std::string date = fit(slice(entry, offsetOf(kDate), 6), 6);
-    const auto observed = isDigits(date) ? century::observationDate(project_.header.ProjectStartDate, date)
+    const FormHeaderInfoFDXStruct& header = project_.header;
+    const std::string date = fit(within(entry, kDateAt, 6), 6);
+    const auto observed = isDigits(date) ? century::observationDate(header.ProjectStartDate, date)
                                          : std::optional<century::CalendarDate>();
     if (!isDigits(date) || (start_ && !observed)) {
-        add(Severity::Error, column(kDate), "date", "date \"" + date + "\" is no valid YYMMDD date");
+        add(Severity::Error, occupationColumn(kDateAt), "date", "date \"" + date + "\" is no valid YYMMDD date");
     } else if (observed) {
-        const std::string month = ui::format("%04d%02d", observed->year, observed->month);
-        if (month < project_.header.ProjectStartDate || month > project_.header.ProjectEndDate) {
-            add(Severity::Warning, column(kDate), "date",
-                "date " + date + " lies outside the project's months " + project_.header.ProjectStartDate + " to " +
-                    project_.header.ProjectEndDate);
+        const int month = observed->year * 100 + observed->month;
+        if (month < leadingInt(header.ProjectStartDate) || month > leadingInt(header.ProjectEndDate)) {
+            add(Severity::Warning, occupationColumn(kDateAt), "date",
+                "date " + date + " lies outside the project's months " + header.ProjectStartDate + " to " +
+                    header.ProjectEndDate);
         }
     }
-    const std::string time = fit(slice(entry, offsetOf(kTime), 4), 4);
-    if (!isDigits(time) || leadingInt(time.substr(0, 2)) >= kHoursPerDay || leadingInt(time.substr(2)) >= kMinutesPerHour) {
-        add(Severity::Error, column(kTime), "time", "time \"" + time + "\" is no valid HHMM time");
+    const std::string_view time = within(entry, kTimeAt, 4);
+    if (!isDigits(time) || twoDigits(time, 0) >= kHoursPerDay || twoDigits(time, 2) >= kMinutesPerHour) {
+        add(Severity::Error, occupationColumn(kTimeAt), "time",
+            "time \"" + std::string(time) + "\" is no valid HHMM time");
     }
-    struct Measurement {
-        const char* control;
-        std::size_t whole, decimals;
-        validate::Allowances allowed;
-        const char* field;
-    };
-    const Measurement measurements[] = {
-        {kAntennaHeight, 2, 3, validate::kSignedDecimal, "antenna height"},
-        {kDryBulb, 3, 1, validate::kSignedDecimal, "dry bulb temperature"},
-        {kWetBulb, 3, 1, validate::kSignedDecimal, "wet bulb temperature"},
-        {kHumidity, 2, 1, validate::kUnsignedDecimal, "relative humidity"},
-        {kPressure, 4, 2, validate::kUnsignedDecimal, "barometric pressure"},
-    };
-    for (const Measurement& m : measurements) {
-        const std::size_t at = offsetOf(m.control);
-        const std::string text = withPoint(entry, at, m.whole, at + m.whole, m.decimals);
-        if (!refused(validate::checkNumberFormat(quiet_, text, m.allowed), column(m.control), m.field) &&
-            m.control == kHumidity && measurementValue(text) > kMostHumidity) {
-            add(Severity::Error, column(m.control), m.field, "relative humidity " + trimmed(text) + " is above 100");
+    for (const Measurement& m : kMeasurements) {
+        const std::string text = withPoint(entry, m.at, m.whole, m.at + m.whole, m.decimals);
+        const int column = occupationColumn(m.at);
+        if (!refused(validate::checkNumberFormat(quiet_, text, m.allowed), column, m.field) && m.at == kHumidityAt &&
+            measurementValue(text) > kMostHumidity) {
+            add(Severity::Error, column, m.field, "relative humidity " + trimmed(text) + " is above 100");
         }
     }
-    auto blankAt = [&entry](const char* control, std::size_t width) {
-        return isBlank(slice(entry, offsetOf(control), width));
-    };
-    checkCode(lists_.dryCode, fit(slice(entry, offsetOf(kDryCode), 1), 1), column(kDryCode),
-              "dry bulb temperature code", blankAt(kDryBulb, 4));
-    checkCode(lists_.wetCode, fit(slice(entry, offsetOf(kWetCode), 1), 1), column(kWetCode),
-              "wet bulb temperature code", blankAt(kWetBulb, 4));
-    checkCode(lists_.pressureCode, fit(slice(entry, offsetOf(kPressureCode), 2), 2), column(kPressureCode),
-              "barometric pressure code", blankAt(kPressure, 6));
-    for (std::size_t i = 0; i < lists_.indicators.size(); ++i) {
-        const char* control = kWeatherIndicators[i];
-        checkCode(lists_.indicators[i], fit(slice(entry, offsetOf(control), 1), 1), column(control),
+    for (const MeasurementCode& c : kMeasurementCodes) {
+        checkCode(lists_.*(c.list), within(entry, c.at, c.width), occupationColumn(c.at), c.field,
+                  isBlank(within(entry, c.measurementAt, c.measurementWidth)));
+    }
+    for (std::size_t i = 0; i < kIndicatorsAt.size(); ++i) {
+        checkCode(lists_.indicators[i], within(entry, kIndicatorsAt[i], 1), occupationColumn(kIndicatorsAt[i]),
                   "weather indicator", false);
     }
 }
@@ -460,9 +540,9 @@ void Checker::checkInstruments() {
     const TextStore& instruments = project_.lb_Instruments;
     for (int i = 0; i < instruments.count(); ++i) {
         const std::string& body = instruments.at(i);
-        target_ = {lineAt(lines_.instruments, i), "*70*", fit(slice(body, 0, kJsinWidth), kJsinWidth),
+        target_ = {lineAt(lines_.instruments, i), "*70*", fit(within(body, 0, kJsinWidth), kJsinWidth),
                    Place::Instrument, i};
-        checkCode(lists_.equipment, fit(slice(body, kInstrumentCodeOffset, kEquipmentCodeWidth), kEquipmentCodeWidth),
+        checkCode(lists_.equipment, fit(within(body, kInstrumentCodeOffset, kEquipmentCodeWidth), kEquipmentCodeWidth),
                   bodyColumn(kInstrumentCodeOffset), "equipment code", false);
         if (!usedInstruments_.count(target_.key)) {
             add(Severity::Note, kWholeRecord, "", "no session uses instrument " + target_.key);
@@ -474,8 +554,8 @@ void Checker::checkAntennas() {
     const TextStore& antennas = project_.lb_Antennas;
     for (int i = 0; i < antennas.count(); ++i) {
         const std::string& body = antennas.at(i);
-        target_ = {lineAt(lines_.antennas, i), "*72*", fit(slice(body, 0, kJsanWidth), kJsanWidth), Place::Antenna, i};
-        checkCode(lists_.antenna, fit(slice(body, kAntennaCodeOffset, kAntennaCodeWidth), kAntennaCodeWidth),
+        target_ = {lineAt(lines_.antennas, i), "*72*", fit(within(body, 0, kJsanWidth), kJsanWidth), Place::Antenna, i};
+        checkCode(lists_.antenna, fit(within(body, kAntennaCodeOffset, kAntennaCodeWidth), kAntennaCodeWidth),
                   bodyColumn(kAntennaCodeOffset), "antenna code", false);
         if (!usedAntennas_.count(target_.key)) {
             add(Severity::Note, kWholeRecord, "", "no session uses antenna " + target_.key);
@@ -489,11 +569,11 @@ void Checker::checkStations() {
     const TextStore& stations = project_.lb_Stations;
     for (int i = 0; i < stations.count(); ++i) {
         const std::string& line = stations.at(i);
-        const std::string body = fit(slice(line, station_line::kBody, station_line::kBodyWidth), station_line::kBodyWidth);
-        target_ = {lineAt(lines_.stations, i), "*80*", fit(slice(body, 0, kSsnWidth), kSsnWidth), Place::Station, i};
+        const std::string body = fit(within(line, station_line::kBody, station_line::kBodyWidth), station_line::kBodyWidth);
+        target_ = {lineAt(lines_.stations, i), "*80*", fit(within(body, 0, kSsnWidth), kSsnWidth), Place::Station, i};
         checkStation(body);
         if (!sessionsOfStation_.count(target_.key)) {
-            const std::string id = fit(slice(line, station_line::kId, station_line::kIdWidth), station_line::kIdWidth);
+            const std::string id = fit(within(line, station_line::kId, station_line::kIdWidth), station_line::kIdWidth);
             if (isBlank(id)) {
                 add(Severity::Note, kWholeRecord, "", "station " + target_.key + " has no session");
             } else {
@@ -506,7 +586,7 @@ void Checker::checkStations() {
 
 void Checker::checkStation(std::string_view body) {
     using namespace station_layout::station;
-    if (!isDigits(slice(body, kSsn.offset, kSsn.width)) || slice(body, kSsn.offset, kSsn.width).size() != kSsn.width) {
+    if (!isDigits(within(body, kSsn.offset, kSsn.width)) || within(body, kSsn.offset, kSsn.width).size() != kSsn.width) {
         add(Severity::Error, bodyColumn(kSsn.offset), "SSN", "SSN \"" + target_.key + "\" is not four digits");
     }
     struct Coordinate {
@@ -525,20 +605,20 @@ void Checker::checkStation(std::string_view body) {
     for (const Coordinate& c : coordinates) {
         const std::string text = withPoint(body, c.whole.offset, c.whole.width, c.fraction.offset, c.fraction.width);
         const int column = bodyColumn(c.whole.offset);
-        if (isBlank(slice(body, c.whole.offset, c.whole.width + c.fraction.width))) {
+        if (isBlank(within(body, c.whole.offset, c.whole.width + c.fraction.width))) {
             add(Severity::Error, column, c.field, std::string(c.field) + " is blank");
         } else if (!refused(validate::checkNumberFormat(quiet_, text, validate::kUnsignedDecimal), column, c.field)) {
             refused(c.inRange(quiet_, text), column, c.field);
         }
-        checkCode(c.codes, fit(slice(body, c.code.offset, 1), 1), bodyColumn(c.code.offset), c.codeField, false);
+        checkCode(c.codes, fit(within(body, c.code.offset, 1), 1), bodyColumn(c.code.offset), c.codeField, false);
     }
-    if (isBlank(slice(body, kStateOrCountry.offset, kStateOrCountry.width))) {
+    if (isBlank(within(body, kStateOrCountry.offset, kStateOrCountry.width))) {
         add(Severity::Error, bodyColumn(kStateOrCountry.offset), "state or country code",
             "state or country code is blank");
     }
-    checkCode(lists_.stationOrder, fit(slice(body, kStationOrder.offset, 1), 1), bodyColumn(kStationOrder.offset),
+    checkCode(lists_.stationOrder, fit(within(body, kStationOrder.offset, 1), 1), bodyColumn(kStationOrder.offset),
               "station order", false);
-    checkCode(lists_.stationType, fit(slice(body, kStationType.offset, 1), 1), bodyColumn(kStationType.offset),
+    checkCode(lists_.stationType, fit(within(body, kStationType.offset, 1), 1), bodyColumn(kStationType.offset),
               "station type", false);
 }
 
@@ -546,7 +626,7 @@ void Checker::checkHeights() {
     const TextStore& heights = project_.lb_86;
     for (int i = 0; i < heights.count(); ++i) {
         const std::string body = fit(heights.at(i), station_line::kBodyWidth);
-        const std::string ssn = fit(slice(body, 0, kSsnWidth), kSsnWidth);
+        const std::string ssn = fit(within(body, 0, kSsnWidth), kSsnWidth);
         target_ = {lineAt(lines_.heights, i), "*86*", ssn, Place::Station, project_.lb_Stations.find(ssn)};
         checkHeightsBody(body);
     }
@@ -571,10 +651,10 @@ void Checker::checkHeightsBody(std::string_view body) {
         const std::string text = withPoint(body, h.metres.offset, h.metres.width, h.millimetres.offset, h.millimetres.width);
         refused(validate::checkNumberFormat(quiet_, text, validate::kSignedDecimal), bodyColumn(h.metres.offset),
                 h.field);
-        const bool noHeight = isBlank(slice(body, h.metres.offset, h.metres.width + h.millimetres.width));
-        checkCode(h.codes, fit(slice(body, h.code.offset, h.code.width), h.code.width), bodyColumn(h.code.offset),
+        const bool noHeight = isBlank(within(body, h.metres.offset, h.metres.width + h.millimetres.width));
+        checkCode(h.codes, fit(within(body, h.code.offset, h.code.width), h.code.width), bodyColumn(h.code.offset),
                   (std::string(h.field) + " code").c_str(), noHeight);
-        checkCode(h.datums, fit(slice(body, h.datum.offset, h.datum.width), h.datum.width), bodyColumn(h.datum.offset),
+        checkCode(h.datums, fit(within(body, h.datum.offset, h.datum.width), h.datum.width), bodyColumn(h.datum.offset),
                   (std::string(h.field) + " datum").c_str(), noHeight);
     }
 }
@@ -592,7 +672,7 @@ RecordLines writtenLines(const Project& project) {
     lines.project = next++;
     lines.datum = next++;
     for (const std::string& line : project.lb_Sessions.lines()) {
-        const SessionWorkArea session = unpackSession(packedOf(line));
+        const SessionView session(line);
         lines.sessions.push_back(next);
         next += 1 + std::max(session.commentCount, 0) + std::max(session.occupationCount, 0);
     }
