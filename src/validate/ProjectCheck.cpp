@@ -340,7 +340,8 @@ void Checker::checkCode(const CodeList& list, std::string_view code, int column,
     if ((blankAllowed && isBlank(code)) || list.has(code)) {
         return;
     }
-    add(list.unknown, column, field, ui::format("%s \"%s\" is not among its list's codes", field, std::string(code).c_str()));
+    add(list.unknown, column, field,
+        ui::format("%s \"%s\" is not among its list's codes", field, trimmed(std::string(code)).c_str()));
 }
 
 void Checker::indexKeys() {
