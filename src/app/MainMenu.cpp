@@ -78,8 +78,8 @@ Entry utilitiesMenu() {
                             {entry(kRenumberOneAntenna, "Renumber &Selected Antenna"),
                              entry(kRenumberAllAntennas, "Renumber &All Antennas")}),
                     submenu("menu_SearchStations", "Search Stations", {entry(kSearchByName, "Search by Name")}),
-                    entry(kCheckProject, "&Check Project", "List every place where the project breaks the format's rules",
-                          false, "F7")});
+                    entry(kCheckProject, "&Check Project",
+                          "List every place where the project breaks the format's rules", false, "F7")});
 }
 
 Entry serfilMenu() {

@@ -38,8 +38,9 @@ inline constexpr HeaderField kFields12[] = {
 };
 
 inline constexpr HeaderField kFields13[] = {
-    {&FormHeaderInfoFDXStruct::DatumName, 10, 24},         {&FormHeaderInfoFDXStruct::EllipsoidName, 34, 16}, {&FormHeaderInfoFDXStruct::SemiMajorAxis, 50, 10},
-    {&FormHeaderInfoFDXStruct::InverseFlattening, 60, 10}, {&FormHeaderInfoFDXStruct::SemiMinorAxis, 70, 10},
+    {&FormHeaderInfoFDXStruct::DatumName, 10, 24},     {&FormHeaderInfoFDXStruct::EllipsoidName, 34, 16},
+    {&FormHeaderInfoFDXStruct::SemiMajorAxis, 50, 10}, {&FormHeaderInfoFDXStruct::InverseFlattening, 60, 10},
+    {&FormHeaderInfoFDXStruct::SemiMinorAxis, 70, 10},
 };
 
 } // namespace ardel

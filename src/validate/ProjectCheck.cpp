@@ -97,9 +97,7 @@ struct CodeList {
                                             [](const std::string& a, std::string_view b) { return a < b; });
         return found != codes.end() && *found == code;
     }
-    void add(std::string code) {
-        codes.insert(std::upper_bound(codes.begin(), codes.end(), code), std::move(code));
-    }
+    void add(std::string code) { codes.insert(std::upper_bound(codes.begin(), codes.end(), code), std::move(code)); }
 };
 
 CodeList codeList(const ui::FormDecl& form, const char* list, std::size_t width) {
@@ -161,7 +159,8 @@ const Lists& lists() {
 // The column of a header field in its record.
 int headerColumn(std::string FormHeaderInfoFDXStruct::*member) {
     auto find = [member](const HeaderField* first, const HeaderField* last) {
-        const HeaderField* found = std::find_if(first, last, [member](const HeaderField& f) { return f.field == member; });
+        const HeaderField* found =
+            std::find_if(first, last, [member](const HeaderField& f) { return f.field == member; });
         return found == last ? 0 : static_cast<int>(found->offset) + 1;
     };
     if (int column = find(std::begin(kFirstLineFields), std::end(kFirstLineFields))) {
@@ -181,7 +180,8 @@ int bodyColumn(std::size_t offset) {
 // put together again as the editor's field held them ("  4512" "     " -> "  4512.     ").
 std::string withPoint(std::string_view body, std::size_t whole, std::size_t wholeWidth, std::size_t decimals,
                       std::size_t decimalsWidth) {
-    return fit(within(body, whole, wholeWidth), wholeWidth) + "." + fit(within(body, decimals, decimalsWidth), decimalsWidth);
+    return fit(within(body, whole, wholeWidth), wholeWidth) + "." +
+           fit(within(body, decimals, decimalsWidth), decimalsWidth);
 }
 
 // A session line's packed session, read in place: the packed session's layout without
@@ -205,8 +205,9 @@ struct SessionView {
     // Occupation entry i, 41 characters; `padded` keeps the blank-padded copy of an entry
     // that the text ends early.
     std::string_view occupation(int i, std::string& padded) const {
-        const std::string_view entry = within(occupations, packed_session::kOccupationWidth * static_cast<std::size_t>(i),
-                                              packed_session::kOccupationWidth);
+        const std::string_view entry =
+            within(occupations, packed_session::kOccupationWidth * static_cast<std::size_t>(i),
+                   packed_session::kOccupationWidth);
         if (entry.size() == packed_session::kOccupationWidth) {
             return entry;
         }
@@ -335,8 +336,7 @@ bool Checker::refused(bool passed, int column, const char* field, Severity sever
     return !passed;
 }
 
-void Checker::checkCode(const CodeList& list, std::string_view code, int column, const char* field,
-                        bool blankAllowed) {
+void Checker::checkCode(const CodeList& list, std::string_view code, int column, const char* field, bool blankAllowed) {
     if ((blankAllowed && isBlank(code)) || list.has(code)) {
         return;
     }
@@ -346,7 +346,8 @@ void Checker::checkCode(const CodeList& list, std::string_view code, int column,
 
 void Checker::indexKeys() {
     for (const std::string& line : project_.lb_Sessions.lines()) {
-        const std::string_view packed = std::string_view(line).substr(std::min(line.size(), session_line::kPrefixWidth));
+        const std::string_view packed =
+            std::string_view(line).substr(std::min(line.size(), session_line::kPrefixWidth));
         ++sessionsOfStation_[fit(within(packed, packed_session::kSsn, kSsnWidth), kSsnWidth)];
         usedInstruments_.insert(fit(within(packed, packed_session::kJsin, kJsinWidth), kJsinWidth));
         usedAntennas_.insert(fit(within(packed, packed_session::kJsan, kJsanWidth), kJsanWidth));
@@ -397,8 +398,8 @@ void Checker::checkDates() {
     const H& header = project_.header;
     target_ = {lines_.project ? lines_.project : 1, "*12*", "", Place::Header, 0};
     bool valid = true;
-    for (const auto& [member, field] : {std::pair{&H::ProjectStartDate, "project start date"},
-                                        std::pair{&H::ProjectEndDate, "project end date"}}) {
+    for (const auto& [member, field] :
+         {std::pair{&H::ProjectStartDate, "project start date"}, std::pair{&H::ProjectEndDate, "project end date"}}) {
         const std::string& month = header.*member;
         if (!isDigits(month) || month.size() != 6) {
             add(Severity::Error, headerColumn(member), field,
@@ -413,8 +414,8 @@ void Checker::checkDates() {
         add(Severity::Error, headerColumn(&H::ProjectEndDate), "project end date",
             "project end date " + header.ProjectEndDate + " is before its start " + header.ProjectStartDate);
     }
-    checkCode(lists_.typeOfSurvey, slice(header.TypeOfSurvey, 0, 1), headerColumn(&H::TypeOfSurvey),
-              "survey method", false);
+    checkCode(lists_.typeOfSurvey, slice(header.TypeOfSurvey, 0, 1), headerColumn(&H::TypeOfSurvey), "survey method",
+              false);
     checkCode(lists_.orderAndClass, fit(within(header.OrderAndClass, 0, 2), 2), headerColumn(&H::OrderAndClass),
               "order and class", false);
 }
@@ -473,7 +474,8 @@ void Checker::checkMediaId(const SessionView& session, int station) {
               "manufacturer code", false);
     if (session.occupationCount > 0) {
         std::string padded;
-        const auto date = century::observationDate(project_.header.ProjectStartDate, within(session.occupation(0, padded), 0, 6));
+        const auto date =
+            century::observationDate(project_.header.ProjectStartDate, within(session.occupation(0, padded), 0, 6));
         if (date) {
             const int day = century::dayOfYear(*date);
             const std::string expected{static_cast<char>('0' + day / 100), static_cast<char>('0' + day / 10 % 10),
@@ -487,7 +489,8 @@ void Checker::checkMediaId(const SessionView& session, int station) {
         }
     }
     if (station >= 0) {
-        const std::string stationId = fit(within(project_.lb_Stations.at(station), station_line::kId, kIdWidth), kIdWidth);
+        const std::string stationId =
+            fit(within(project_.lb_Stations.at(station), station_line::kId, kIdWidth), kIdWidth);
         const std::string id = fit(within(part, kId, kIdWidth), kIdWidth);
         // A station without an ID takes the first one its sessions name when the file is read again.
         if (id != stationId && !isBlank(stationId)) {
@@ -570,7 +573,8 @@ void Checker::checkStations() {
     const TextStore& stations = project_.lb_Stations;
     for (int i = 0; i < stations.count(); ++i) {
         const std::string& line = stations.at(i);
-        const std::string body = fit(within(line, station_line::kBody, station_line::kBodyWidth), station_line::kBodyWidth);
+        const std::string body =
+            fit(within(line, station_line::kBody, station_line::kBodyWidth), station_line::kBodyWidth);
         target_ = {lineAt(lines_.stations, i), "*80*", fit(within(body, 0, kSsnWidth), kSsnWidth), Place::Station, i};
         checkStation(body);
         if (!sessionsOfStation_.count(target_.key)) {
@@ -587,7 +591,8 @@ void Checker::checkStations() {
 
 void Checker::checkStation(std::string_view body) {
     using namespace station_layout::station;
-    if (!isDigits(within(body, kSsn.offset, kSsn.width)) || within(body, kSsn.offset, kSsn.width).size() != kSsn.width) {
+    if (!isDigits(within(body, kSsn.offset, kSsn.width)) ||
+        within(body, kSsn.offset, kSsn.width).size() != kSsn.width) {
         add(Severity::Error, bodyColumn(kSsn.offset), "SSN", "SSN \"" + target_.key + "\" is not four digits");
     }
     struct Coordinate {
@@ -649,7 +654,8 @@ void Checker::checkHeightsBody(std::string_view body) {
          lists_.ellipsoidalDatum, "ellipsoidal height"},
     };
     for (const Height& h : heights) {
-        const std::string text = withPoint(body, h.metres.offset, h.metres.width, h.millimetres.offset, h.millimetres.width);
+        const std::string text =
+            withPoint(body, h.metres.offset, h.metres.width, h.millimetres.offset, h.millimetres.width);
         refused(validate::checkNumberFormat(quiet_, text, validate::kSignedDecimal), bodyColumn(h.metres.offset),
                 h.field);
         const bool noHeight = isBlank(within(body, h.metres.offset, h.metres.width + h.millimetres.width));
@@ -728,8 +734,8 @@ std::string summaryLine(const std::vector<Problem>& problems) {
     if (problems.empty()) {
         return {};
     }
-    const auto errors = std::count_if(problems.begin(), problems.end(),
-                                      [](const Problem& p) { return p.severity == Severity::Error; });
+    const auto errors =
+        std::count_if(problems.begin(), problems.end(), [](const Problem& p) { return p.severity == Severity::Error; });
     const auto warnings = std::count_if(problems.begin(), problems.end(),
                                         [](const Problem& p) { return p.severity == Severity::Warning; });
     return ui::format("%ld errors, %ld warnings", static_cast<long>(errors), static_cast<long>(warnings));

@@ -34,9 +34,9 @@ struct Problem {
 // The line of each record in a B-file: the first record is line 1. For a session the
 // line of its *25* record; its *26* and *27* records follow it. 0: not in the file.
 struct RecordLines {
-    long title = 0;   // *10*
-    long project = 0; // *12*
-    long datum = 0;   // *13*
+    long title = 0;                                                              // *10*
+    long project = 0;                                                            // *12*
+    long datum = 0;                                                              // *13*
     std::vector<long> sessions, instruments, antennas, stations, heights, fixed; // by store index
 };
 

@@ -6,8 +6,8 @@
 #include "qt/QtTestSupport.h"
 
 #include <QDialog>
-#include <QLineEdit>
 #include <QFile>
+#include <QLineEdit>
 #include <QListView>
 #include <QMainWindow>
 #include <QStatusBar>

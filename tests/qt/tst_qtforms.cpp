@@ -387,7 +387,8 @@ private slots:
         auto main = toolkit_.createForm(mainDecl());
         auto refresh = control("cb_Refresh", ControlKind::Button, "&Refresh (F7)");
         refresh.shortcut = "F7";
-        auto dialog = toolkit_.createForm(dialogDecl("Form_Problems", {control("lb_Problems", ControlKind::TextList), refresh}));
+        auto dialog =
+            toolkit_.createForm(dialogDecl("Form_Problems", {control("lb_Problems", ControlKind::TextList), refresh}));
         TextStore lines;
         lines.append("first");
         lines.append("second");

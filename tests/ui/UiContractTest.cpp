@@ -344,7 +344,8 @@ TEST_F(UiContract, ListSelectionFollowsTheLines) {
 TEST_F(UiContract, ModelessDialogTakesDoubleClicksAndItsShortcut) {
     auto refresh = control("cb_Refresh", ControlKind::Button, "&Refresh (F7)");
     refresh.shortcut = "F7";
-    auto form = toolkit.createForm(dialogDecl("Form_Problems", {control("lb_Problems", ControlKind::TextList), refresh}));
+    auto form =
+        toolkit.createForm(dialogDecl("Form_Problems", {control("lb_Problems", ControlKind::TextList), refresh}));
     TextStore lines;
     lines.append("first");
     lines.append("second");

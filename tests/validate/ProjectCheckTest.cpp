@@ -1,10 +1,10 @@
 // The project check through `ardel --validate`: the example is clean, each seeded
 // fault is reported once at its line, column and severity, a stopped read is still
 // checked, the statuses, and the printed lines read back by a regular expression.
+#include "validate/ProjectCheck.h"
 #include "app/Batch.h"
 #include "app/FileCheck.h"
 #include "bfile/BFileReader.h"
-#include "validate/ProjectCheck.h"
 
 #include "support/HeadlessTest.h"
 
@@ -42,8 +42,8 @@ struct Edit {
 std::string withEdits(const std::vector<Edit>& edits) {
     std::vector<std::string> lines = exampleLines();
     for (const Edit& edit : edits) {
-        lines.at(static_cast<std::size_t>(edit.line - 1)).replace(static_cast<std::size_t>(edit.column - 1),
-                                                                  edit.text.size(), edit.text);
+        lines.at(static_cast<std::size_t>(edit.line - 1))
+            .replace(static_cast<std::size_t>(edit.column - 1), edit.text.size(), edit.text);
     }
     std::string file;
     for (const std::string& line : lines) {
@@ -204,9 +204,8 @@ TEST(ProjectCheckTest, StoppedReadIsAnErrorAndWhatWasReadIsChecked) {
     ASSERT_NE(stop, result.problems.end()) << describe(result.problems);
     EXPECT_EQ(stop->severity, Severity::Error);
     EXPECT_EQ(stop->text, "*86* record without the *80* record of its station before it; the read stops here");
-    const auto noStation = std::count_if(result.problems.begin(), result.problems.end(), [](const Problem& p) {
-        return p.field == "SSN" && p.record == "*25*";
-    });
+    const auto noStation = std::count_if(result.problems.begin(), result.problems.end(),
+                                         [](const Problem& p) { return p.field == "SSN" && p.record == "*25*"; });
     EXPECT_EQ(noStation, 3) << describe(result.problems);
     EXPECT_EQ(validateFile(path).status, batch_status::kUnreadable);
 }
@@ -283,8 +282,8 @@ TEST(ProjectCheckTest, ProjectInMemoryIsReportedAtTheLinesTheWriterWouldWrite) {
     EXPECT_EQ(read.heights, (std::vector<long>{23, 26}));
     EXPECT_EQ(read.fixed, (std::vector<long>{27}));
 
-    project.lb_Stations.append(buildStationLine(
-        project.lb_Stations.at(1).substr(station_line::kBody).replace(0, 4, "0004"), "NEWS"));
+    project.lb_Stations.append(
+        buildStationLine(project.lb_Stations.at(1).substr(station_line::kBody).replace(0, 4, "0004"), "NEWS"));
     const std::vector<Problem> problems = validate::checkProject(project, validate::writtenLines(project));
     ASSERT_EQ(problems.size(), 1u) << describe(problems);
     EXPECT_EQ(problems[0].severity, Severity::Warning);

@@ -86,7 +86,6 @@ constexpr RequiredCode kRequiredCodes[] = {
 };
 // clang-format on
 
-
 constexpr const char* kComputeCaption = "Error";
 constexpr char kPoint = '.';
 
