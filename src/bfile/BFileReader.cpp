@@ -82,8 +82,7 @@ private:
     void reportDuplicate(const char* format, std::string_view key);
     void stop(const char* format);
     void showHeader();
-    void keep(int index, long line);
-    void keep(int index) { keep(index, input_->lineNumber()); }
+    void keep(int index); // the current line's record, kept at `index` of its store
     void reporting(const char* format, long line);
 
     Project& project_;
@@ -183,9 +182,9 @@ void Reading::showHeader() {
     }
 }
 
-void Reading::keep(int index, long line) {
+void Reading::keep(int index) {
     if (observer_) {
-        observer_->kept(code(), index, line);
+        observer_->kept(code(), index, input_->lineNumber());
     }
 }
 
