@@ -283,8 +283,8 @@ private:
     };
 
     void add(Severity severity, int column, std::string field, std::string text);
-    // The validator's text when it refused (true), or nothing.
-    bool refused(bool passed, int column, const char* field, Severity severity = Severity::Error);
+    // When the validator refused (false), adds its text as an error and returns true.
+    bool refused(bool passed, int column, const char* field);
     void checkCode(const CodeList& list, std::string_view code, int column, const char* field, bool blankAllowed);
 
     void indexKeys();
@@ -329,9 +329,9 @@ void Checker::add(Severity severity, int column, std::string field, std::string 
                          .index = target_.index});
 }
 
-bool Checker::refused(bool passed, int column, const char* field, Severity severity) {
+bool Checker::refused(bool passed, int column, const char* field) {
     if (!passed) {
-        add(severity, column, field, std::string(field) + ": " + quiet_.said());
+        add(Severity::Error, column, field, std::string(field) + ": " + quiet_.said());
     }
     return !passed;
 }
