@@ -187,7 +187,7 @@ std::string withPoint(std::string_view body, std::size_t whole, std::size_t whol
 // A session line's packed session, read in place: the packed session's layout without
 // copying its texts.
 struct SessionView {
-    std::string part; // the *25* part, 25 characters
+    std::string_view part; // the *25* part, 25 characters
     int commentCount = 0;
     int occupationCount = 0;
     std::string_view occupations;
@@ -195,7 +195,11 @@ struct SessionView {
     explicit SessionView(std::string_view line) {
         using namespace packed_session;
         const std::string_view packed = within(line, session_line::kPrefixWidth);
-        part = fit(within(packed, 0, kPartWidth), kPartWidth);
+        part = within(packed, 0, kPartWidth);
+        if (part.size() < kPartWidth) {
+            padded_ = fit(part, kPartWidth);
+            part = padded_;
+        }
         commentCount = leadingInt(within(packed, kCommentCount, 4));
         occupationCount = leadingInt(within(packed, kOccupationCount, 4));
         const std::size_t comments =
@@ -214,6 +218,12 @@ struct SessionView {
         padded = fit(entry, packed_session::kOccupationWidth);
         return padded;
     }
+
+    SessionView(const SessionView&) = delete;
+    SessionView& operator=(const SessionView&) = delete;
+
+private:
+    std::string padded_; // the *25* part of a packed session that ends early
 };
 
 // The fields of an occupation entry, where the occupation record editor puts them.
@@ -315,6 +325,7 @@ private:
     std::unordered_map<std::string, int> sessionsOfStation_;
     std::unordered_set<std::string> usedInstruments_, usedAntennas_;
     std::optional<century::CalendarDate> start_;
+    int startMonth_ = 0, endMonth_ = 0; // CCYYMM as numbers
 };
 
 void Checker::add(Severity severity, int column, std::string field, std::string text) {
@@ -353,6 +364,8 @@ void Checker::indexKeys() {
         usedAntennas_.insert(fit(within(packed, packed_session::kJsan, kJsanWidth), kJsanWidth));
     }
     start_ = century::projectStart(project_.header.ProjectStartDate);
+    startMonth_ = leadingInt(project_.header.ProjectStartDate);
+    endMonth_ = leadingInt(project_.header.ProjectEndDate);
 }
 
 std::vector<Problem> Checker::run() {
@@ -432,7 +445,7 @@ void Checker::checkSessions() {
 void Checker::checkSession(int index, long line) {
     using namespace packed_session;
     const SessionView session(project_.lb_Sessions.at(index));
-    const std::string& part = session.part;
+    const std::string_view part = session.part;
     target_ = {line, "*25*", fit(within(part, kSsn, kSsnWidth), kSsnWidth), Place::Session, index};
     const int station = project_.lb_Stations.find(target_.key);
     if (station < 0) {
@@ -469,7 +482,7 @@ void Checker::checkSession(int index, long line) {
 // rule, and the station's 4-character ID.
 void Checker::checkMediaId(const SessionView& session, int station) {
     using namespace packed_session;
-    const std::string& part = session.part;
+    const std::string_view part = session.part;
     checkCode(lists_.manufacturer, fit(within(part, kManufacturer, 1), 1), bodyColumn(kManufacturer),
               "manufacturer code", false);
     if (session.occupationCount > 0) {
@@ -509,7 +522,7 @@ void Checker::checkOccupation(std::string_view entry) {
         add(Severity::Error, occupationColumn(kDateAt), "date", "date \"" + date + "\" is no valid YYMMDD date");
     } else if (observed) {
         const int month = observed->year * 100 + observed->month;
-        if (month < leadingInt(header.ProjectStartDate) || month > leadingInt(header.ProjectEndDate)) {
+        if (month < startMonth_ || month > endMonth_) {
             add(Severity::Warning, occupationColumn(kDateAt), "date",
                 "date " + date + " lies outside the project's months " + header.ProjectStartDate + " to " +
                     header.ProjectEndDate);
