@@ -10,7 +10,6 @@
 #include "editors/equipment/FormEquipmentDecl.h"
 #include "editors/header/FormHeaderInfoDecl.h"
 #include "editors/rec27/Form_Rec27Decl.h"
-#include "editors/rec27/Humidity.h"
 #include "editors/rec27/OccupationEntry.h"
 #include "editors/session/CenturyRule.h"
 #include "editors/session/Form_SessionDecl.h"
@@ -34,7 +33,6 @@ constexpr int kBodyColumn = 11;
 // Where the occupation entry begins in the *27* body, after the SSN.
 constexpr std::size_t kEntryInBody = kSsnWidth;
 constexpr int kWholeRecord = 1;
-constexpr double kMostHumidity = 100;
 constexpr int kHoursPerDay = 24, kMinutesPerHour = 60;
 
 // Runs the validators without showing anything; remembers the first line of the text
@@ -93,11 +91,22 @@ struct CodeList {
     Severity unknown = Severity::Error;
 
     bool has(std::string_view code) const {
+        if (code.size() == 1) {
+            return oneCharacter_[static_cast<unsigned char>(code[0])];
+        }
         const auto found = std::lower_bound(codes.begin(), codes.end(), code,
                                             [](const std::string& a, std::string_view b) { return a < b; });
         return found != codes.end() && *found == code;
     }
-    void add(std::string code) { codes.insert(std::upper_bound(codes.begin(), codes.end(), code), std::move(code)); }
+    void add(std::string code) {
+        if (code.size() == 1) {
+            oneCharacter_[static_cast<unsigned char>(code[0])] = true;
+        }
+        codes.insert(std::upper_bound(codes.begin(), codes.end(), code), std::move(code));
+    }
+
+private:
+    std::array<bool, 256> oneCharacter_{}; // most lists have codes of one character: looked up by it
 };
 
 CodeList codeList(const ui::FormDecl& form, const char* list, std::size_t width) {
@@ -178,11 +187,26 @@ int bodyColumn(std::size_t offset) {
 
 // A laid-out number kept in a body without its point: the whole part and the decimals
 // put together again as the editor's field held them ("  4512" "     " -> "  4512.     ").
-std::string withPoint(std::string_view body, std::size_t whole, std::size_t wholeWidth, std::size_t decimals,
-                      std::size_t decimalsWidth) {
-    return fit(within(body, whole, wholeWidth), wholeWidth) + "." +
-           fit(within(body, decimals, decimalsWidth), decimalsWidth);
-}
+class WithPoint {
+public:
+    WithPoint(std::string_view body, std::size_t whole, std::size_t wholeWidth, std::size_t decimals,
+              std::size_t decimalsWidth) {
+        put(within(body, whole, wholeWidth), wholeWidth);
+        text_[size_++] = '.';
+        put(within(body, decimals, decimalsWidth), decimalsWidth);
+    }
+    std::string_view text() const { return {text_.data(), size_}; }
+
+private:
+    void put(std::string_view part, std::size_t width) {
+        for (std::size_t i = 0; i < width; ++i) {
+            text_[size_++] = i < part.size() ? part[i] : ' ';
+        }
+    }
+
+    std::array<char, 16> text_{}; // the widest is a longitude: 7 + 1 + 5
+    std::size_t size_ = 0;
+};
 
 // A session line's packed session, read in place: the packed session's layout without
 // copying its texts.
@@ -229,7 +253,6 @@ private:
 // The fields of an occupation entry, where the occupation record editor puts them.
 constexpr std::size_t kDateAt = rec27::entry::offsetOf(rec27::entry::kDate);
 constexpr std::size_t kTimeAt = rec27::entry::offsetOf(rec27::entry::kTime);
-constexpr std::size_t kHumidityAt = rec27::entry::offsetOf(rec27::entry::kHumidity);
 constexpr std::array<std::size_t, std::size(rec27::entry::kWeatherIndicators)> kIndicatorsAt = [] {
     std::array<std::size_t, std::size(rec27::entry::kWeatherIndicators)> at{};
     for (std::size_t i = 0; i < at.size(); ++i) {
@@ -254,7 +277,8 @@ constexpr Measurement kMeasurements[] = {
     {rec27::entry::offsetOf(rec27::entry::kAntennaHeight), 2, 3, validate::kSignedDecimal, "antenna height"},
     {rec27::entry::offsetOf(rec27::entry::kDryBulb), 3, 1, validate::kSignedDecimal, "dry bulb temperature"},
     {rec27::entry::offsetOf(rec27::entry::kWetBulb), 3, 1, validate::kSignedDecimal, "wet bulb temperature"},
-    {kHumidityAt, 2, 1, validate::kUnsignedDecimal, "relative humidity"},
+    // Laid out without a sign in XX.x, a humidity is within 0 to 100 once it passes.
+    {rec27::entry::offsetOf(rec27::entry::kHumidity), 2, 1, validate::kUnsignedDecimal, "relative humidity"},
     {rec27::entry::offsetOf(rec27::entry::kPressure), 4, 2, validate::kUnsignedDecimal, "barometric pressure"},
 };
 
@@ -304,6 +328,9 @@ private:
     void checkSession(int index, long line);
     void checkMediaId(const SessionView& session, int station);
     void checkOccupation(std::string_view entry);
+    // The century rule's date of an occupation dated YYMMDD; the last one is kept, since the
+    // occupations of a session mostly share their date.
+    std::optional<century::CalendarDate> observation(std::string_view yymmdd);
     void checkInstruments();
     void checkAntennas();
     void checkStations();
@@ -326,6 +353,8 @@ private:
     std::unordered_set<std::string> usedInstruments_, usedAntennas_;
     std::optional<century::CalendarDate> start_;
     int startMonth_ = 0, endMonth_ = 0; // CCYYMM as numbers
+    std::string lastDate_;
+    std::optional<century::CalendarDate> lastObservation_;
 };
 
 void Checker::add(Severity severity, int column, std::string field, std::string text) {
@@ -451,13 +480,13 @@ void Checker::checkSession(int index, long line) {
     if (station < 0) {
         add(Severity::Error, bodyColumn(kSsn), "SSN", "station " + target_.key + " has no *80* record");
     }
-    const std::string jsin = fit(within(part, kJsin, kJsinWidth), kJsinWidth);
+    const std::string_view jsin = within(part, kJsin, kJsinWidth);
     if (project_.lb_Instruments.find(jsin) < 0) {
-        add(Severity::Error, bodyColumn(kJsin), "JSIN", "instrument " + jsin + " has no *70* record");
+        add(Severity::Error, bodyColumn(kJsin), "JSIN", "instrument " + std::string(jsin) + " has no *70* record");
     }
-    const std::string jsan = fit(within(part, kJsan, kJsanWidth), kJsanWidth);
+    const std::string_view jsan = within(part, kJsan, kJsanWidth);
     if (project_.lb_Antennas.find(jsan) < 0) {
-        add(Severity::Error, bodyColumn(kJsan), "JSAN", "antenna " + jsan + " has no *72* record");
+        add(Severity::Error, bodyColumn(kJsan), "JSAN", "antenna " + std::string(jsan) + " has no *72* record");
     }
     if (session.occupationCount < 2) {
         add(Severity::Warning, kWholeRecord, "",
@@ -465,14 +494,15 @@ void Checker::checkSession(int index, long line) {
                        session.occupationCount == 1 ? "" : "s"));
     }
     checkMediaId(session, station);
-    const std::string cable = fit(within(part, kCableLength, kCableLengthWidth), kCableLengthWidth);
+    const std::string_view cable = within(part, kCableLength, kCableLengthWidth);
     if (!isBlank(cable) && !isDigits(cable)) {
         add(Severity::Error, bodyColumn(kCableLength), "cable length",
-            "cable length \"" + cable + "\" is neither two digits nor blank");
+            "cable length \"" + std::string(cable) + "\" is neither two digits nor blank");
     }
     const long firstOccupation = line ? line + std::max(session.commentCount, 0) + 1 : 0;
+    target_.record = "*27*";
     for (int i = 0; i < session.occupationCount; ++i) {
-        target_ = {firstOccupation ? firstOccupation + i : 0, "*27*", target_.key, Place::Session, index};
+        target_.line = firstOccupation ? firstOccupation + i : 0;
         std::string padded;
         checkOccupation(session.occupation(i, padded));
     }
@@ -483,20 +513,19 @@ void Checker::checkSession(int index, long line) {
 void Checker::checkMediaId(const SessionView& session, int station) {
     using namespace packed_session;
     const std::string_view part = session.part;
-    checkCode(lists_.manufacturer, fit(within(part, kManufacturer, 1), 1), bodyColumn(kManufacturer),
-              "manufacturer code", false);
+    checkCode(lists_.manufacturer, within(part, kManufacturer, 1), bodyColumn(kManufacturer), "manufacturer code",
+              false);
     if (session.occupationCount > 0) {
         std::string padded;
-        const auto date =
-            century::observationDate(project_.header.ProjectStartDate, within(session.occupation(0, padded), 0, 6));
+        const auto date = observation(within(session.occupation(0, padded), 0, 6));
         if (date) {
             const int day = century::dayOfYear(*date);
             const std::string expected{static_cast<char>('0' + day / 100), static_cast<char>('0' + day / 10 % 10),
                                        static_cast<char>('0' + day % 10), static_cast<char>('0' + date->year % 10)};
-            const std::string given = fit(within(part, kDayOfYear, kDayOfYearWidth + 1), kDayOfYearWidth + 1);
+            const std::string_view given = within(part, kDayOfYear, kDayOfYearWidth + 1);
             if (given != expected) {
                 add(Severity::Error, bodyColumn(kDayOfYear), "media identifier",
-                    "day of year and year digit \"" + given + "\" should be \"" + expected +
+                    "day of year and year digit \"" + std::string(given) + "\" should be \"" + expected +
                         "\" for the first occupation");
             }
         }
@@ -504,27 +533,35 @@ void Checker::checkMediaId(const SessionView& session, int station) {
     if (station >= 0) {
         const std::string stationId =
             fit(within(project_.lb_Stations.at(station), station_line::kId, kIdWidth), kIdWidth);
-        const std::string id = fit(within(part, kId, kIdWidth), kIdWidth);
+        const std::string_view id = within(part, kId, kIdWidth);
         // A station without an ID takes the first one its sessions name when the file is read again.
         if (id != stationId && !isBlank(stationId)) {
             add(Severity::Warning, bodyColumn(kId), "4-character ID",
-                "4-character ID \"" + id + "\" differs from the station's \"" + stationId + "\"");
+                "4-character ID \"" + std::string(id) + "\" differs from the station's \"" + stationId + "\"");
         }
     }
 }
 
+std::optional<century::CalendarDate> Checker::observation(std::string_view yymmdd) {
+    if (yymmdd != lastDate_) {
+        lastDate_ = yymmdd;
+        lastObservation_ = century::observationDate(project_.header.ProjectStartDate, yymmdd);
+    }
+    return lastObservation_;
+}
+
 void Checker::checkOccupation(std::string_view entry) {
     const FormHeaderInfoFDXStruct& header = project_.header;
-    const std::string date = fit(within(entry, kDateAt, 6), 6);
-    const auto observed = isDigits(date) ? century::observationDate(header.ProjectStartDate, date)
-                                         : std::optional<century::CalendarDate>();
+    const std::string_view date = within(entry, kDateAt, 6);
+    const auto observed = isDigits(date) ? observation(date) : std::optional<century::CalendarDate>();
     if (!isDigits(date) || (start_ && !observed)) {
-        add(Severity::Error, occupationColumn(kDateAt), "date", "date \"" + date + "\" is no valid YYMMDD date");
+        add(Severity::Error, occupationColumn(kDateAt), "date",
+            "date \"" + std::string(date) + "\" is no valid YYMMDD date");
     } else if (observed) {
         const int month = observed->year * 100 + observed->month;
         if (month < startMonth_ || month > endMonth_) {
             add(Severity::Warning, occupationColumn(kDateAt), "date",
-                "date " + date + " lies outside the project's months " + header.ProjectStartDate + " to " +
+                "date " + std::string(date) + " lies outside the project's months " + header.ProjectStartDate + " to " +
                     header.ProjectEndDate);
         }
     }
@@ -534,12 +571,9 @@ void Checker::checkOccupation(std::string_view entry) {
             "time \"" + std::string(time) + "\" is no valid HHMM time");
     }
     for (const Measurement& m : kMeasurements) {
-        const std::string text = withPoint(entry, m.at, m.whole, m.at + m.whole, m.decimals);
-        const int column = occupationColumn(m.at);
-        if (!refused(validate::checkNumberFormat(quiet_, text, m.allowed), column, m.field) && m.at == kHumidityAt &&
-            measurementValue(text) > kMostHumidity) {
-            add(Severity::Error, column, m.field, "relative humidity " + trimmed(text) + " is above 100");
-        }
+        const WithPoint number(entry, m.at, m.whole, m.at + m.whole, m.decimals);
+        const std::string_view text = number.text();
+        refused(validate::checkNumberFormat(quiet_, text, m.allowed), occupationColumn(m.at), m.field);
     }
     for (const MeasurementCode& c : kMeasurementCodes) {
         checkCode(lists_.*(c.list), within(entry, c.at, c.width), occupationColumn(c.at), c.field,
@@ -622,7 +656,8 @@ void Checker::checkStation(std::string_view body) {
          "direction of longitude"},
     };
     for (const Coordinate& c : coordinates) {
-        const std::string text = withPoint(body, c.whole.offset, c.whole.width, c.fraction.offset, c.fraction.width);
+        const WithPoint number(body, c.whole.offset, c.whole.width, c.fraction.offset, c.fraction.width);
+        const std::string_view text = number.text();
         const int column = bodyColumn(c.whole.offset);
         if (isBlank(within(body, c.whole.offset, c.whole.width + c.fraction.width))) {
             add(Severity::Error, column, c.field, std::string(c.field) + " is blank");
@@ -667,10 +702,9 @@ void Checker::checkHeightsBody(std::string_view body) {
          lists_.ellipsoidalDatum, "ellipsoidal height"},
     };
     for (const Height& h : heights) {
-        const std::string text =
-            withPoint(body, h.metres.offset, h.metres.width, h.millimetres.offset, h.millimetres.width);
-        refused(validate::checkNumberFormat(quiet_, text, validate::kSignedDecimal), bodyColumn(h.metres.offset),
-                h.field);
+        const WithPoint number(body, h.metres.offset, h.metres.width, h.millimetres.offset, h.millimetres.width);
+        refused(validate::checkNumberFormat(quiet_, number.text(), validate::kSignedDecimal),
+                bodyColumn(h.metres.offset), h.field);
         const bool noHeight = isBlank(within(body, h.metres.offset, h.metres.width + h.millimetres.width));
         checkCode(h.codes, fit(within(body, h.code.offset, h.code.width), h.code.width), bodyColumn(h.code.offset),
                   (std::string(h.field) + " code").c_str(), noHeight);
