@@ -1,8 +1,8 @@
 // Times writing and reading a B-file near the record limit against a plain
 // line-by-line copy of the same file, and the commands that walk a whole project
 // (renumbering, sorting, merging, the lost-ID check, the project check) against that
-// read, all measured
-// in the same run. Prints the best of several repetitions of each and their ratios.
+// read, all measured in the same run. Prints the best of several repetitions of each
+// and their ratios.
 #include "app/Console.h"
 #include "app/FileCheck.h"
 #include "app/LostIdCheck.h"
@@ -53,7 +53,7 @@ std::string stationId(int station) {
 
 void addSession(Project& project, int station, int index) {
     SessionWorkArea session;
-    const int day = 10 + index % 18; // of June 2024, day 152 + day of the year
+    const int day = 10 + index % 18; // of June 2024: the year's day 152 + day
     session.part25 = ui::format("%04dR%03d4A%s%s%03d05%03d", station, 152 + day, stationId(station).c_str(), "JKL",
                                 (station + index) % kInstruments + 1, (station * 7 + index) % kAntennas + 1);
     session.commentCount = 1 + (station + index) % 2;
