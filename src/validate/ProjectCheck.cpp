@@ -265,21 +265,26 @@ int occupationColumn(std::size_t entryOffset) {
     return bodyColumn(kEntryInBody + entryOffset);
 }
 
-// A number of the entry kept without its point: its whole part and its decimals.
+// A number of the entry kept without its point: its whole part and, after the point
+// the editor's field has, its decimals.
 struct Measurement {
-    std::size_t at;
-    std::size_t whole, decimals;
+    std::size_t at, whole, decimalsAt, decimals;
     validate::Allowances allowed;
     const char* field;
+
+    constexpr Measurement(const char* control, validate::Allowances allowances, const char* name)
+        : at(rec27::entry::offsetOf(control)), whole(rec27::entry::widthOf(control)),
+          decimalsAt(rec27::entry::offsetOf(control, whole + 1)), decimals(rec27::entry::widthOf(control, whole + 1)),
+          allowed(allowances), field(name) {}
 };
 
 constexpr Measurement kMeasurements[] = {
-    {rec27::entry::offsetOf(rec27::entry::kAntennaHeight), 2, 3, validate::kSignedDecimal, "antenna height"},
-    {rec27::entry::offsetOf(rec27::entry::kDryBulb), 3, 1, validate::kSignedDecimal, "dry bulb temperature"},
-    {rec27::entry::offsetOf(rec27::entry::kWetBulb), 3, 1, validate::kSignedDecimal, "wet bulb temperature"},
+    {rec27::entry::kAntennaHeight, validate::kSignedDecimal, "antenna height"},
+    {rec27::entry::kDryBulb, validate::kSignedDecimal, "dry bulb temperature"},
+    {rec27::entry::kWetBulb, validate::kSignedDecimal, "wet bulb temperature"},
     // Laid out without a sign in XX.x, a humidity is within 0 to 100 once it passes.
-    {rec27::entry::offsetOf(rec27::entry::kHumidity), 2, 1, validate::kUnsignedDecimal, "relative humidity"},
-    {rec27::entry::offsetOf(rec27::entry::kPressure), 4, 2, validate::kUnsignedDecimal, "barometric pressure"},
+    {rec27::entry::kHumidity, validate::kUnsignedDecimal, "relative humidity"},
+    {rec27::entry::kPressure, validate::kUnsignedDecimal, "barometric pressure"},
 };
 
 // The code of a measurement: it may be blank when the measurement is.
@@ -287,16 +292,17 @@ struct MeasurementCode {
     std::size_t at, width;
     CodeList Lists::*list;
     const char* field;
-    std::size_t measurementAt, measurementWidth;
+    const Measurement& measurement;
+
+    constexpr MeasurementCode(const char* control, CodeList Lists::*codes, const char* name, const Measurement& of)
+        : at(rec27::entry::offsetOf(control)), width(rec27::entry::widthOf(control)), list(codes), field(name),
+          measurement(of) {}
 };
 
 constexpr MeasurementCode kMeasurementCodes[] = {
-    {rec27::entry::offsetOf(rec27::entry::kDryCode), 1, &Lists::dryCode, "dry bulb temperature code",
-     kMeasurements[1].at, 4},
-    {rec27::entry::offsetOf(rec27::entry::kWetCode), 1, &Lists::wetCode, "wet bulb temperature code",
-     kMeasurements[2].at, 4},
-    {rec27::entry::offsetOf(rec27::entry::kPressureCode), 2, &Lists::pressureCode, "barometric pressure code",
-     kMeasurements[4].at, 6},
+    {rec27::entry::kDryCode, &Lists::dryCode, "dry bulb temperature code", kMeasurements[1]},
+    {rec27::entry::kWetCode, &Lists::wetCode, "wet bulb temperature code", kMeasurements[2]},
+    {rec27::entry::kPressureCode, &Lists::pressureCode, "barometric pressure code", kMeasurements[4]},
 };
 
 // One run of the check over one project.
@@ -571,13 +577,13 @@ void Checker::checkOccupation(std::string_view entry) {
             "time \"" + std::string(time) + "\" is no valid HHMM time");
     }
     for (const Measurement& m : kMeasurements) {
-        const WithPoint number(entry, m.at, m.whole, m.at + m.whole, m.decimals);
+        const WithPoint number(entry, m.at, m.whole, m.decimalsAt, m.decimals);
         const std::string_view text = number.text();
         refused(validate::checkNumberFormat(quiet_, text, m.allowed), occupationColumn(m.at), m.field);
     }
     for (const MeasurementCode& c : kMeasurementCodes) {
         checkCode(lists_.*(c.list), within(entry, c.at, c.width), occupationColumn(c.at), c.field,
-                  isBlank(within(entry, c.measurementAt, c.measurementWidth)));
+                  isBlank(within(entry, c.measurement.at, c.measurement.whole + c.measurement.decimals)));
     }
     for (std::size_t i = 0; i < kIndicatorsAt.size(); ++i) {
         checkCode(lists_.indicators[i], within(entry, kIndicatorsAt[i], 1), occupationColumn(kIndicatorsAt[i]),

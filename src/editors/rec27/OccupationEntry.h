@@ -76,4 +76,14 @@ constexpr std::size_t offsetOf(const char* control, std::size_t from = 0) {
     return offset;
 }
 
+// How many characters of a control's text (from its character `from` on) the entry keeps.
+constexpr std::size_t widthOf(const char* control, std::size_t from = 0) {
+    for (const EntryPart& part : kEntryLayout) {
+        if (std::string_view(part.control) == control && part.from == from) {
+            return part.width;
+        }
+    }
+    return 0;
+}
+
 } // namespace ardel::rec27::entry
