@@ -21,7 +21,6 @@
 #include <algorithm>
 #include <array>
 #include <stdexcept>
-#include <unordered_map>
 #include <unordered_set>
 
 namespace ardel::validate {
@@ -355,7 +354,7 @@ private:
     QuietToolkit quiet_;
     Target target_{};
     std::vector<Problem> problems_;
-    std::unordered_map<std::string, int> sessionsOfStation_;
+    std::unordered_set<std::string> stationsWithSessions_;
     std::unordered_set<std::string> usedInstruments_, usedAntennas_;
     std::optional<century::CalendarDate> start_;
     int startMonth_ = 0, endMonth_ = 0; // CCYYMM as numbers
@@ -394,7 +393,7 @@ void Checker::indexKeys() {
     for (const std::string& line : project_.lb_Sessions.lines()) {
         const std::string_view packed =
             std::string_view(line).substr(std::min(line.size(), session_line::kPrefixWidth));
-        ++sessionsOfStation_[fit(within(packed, packed_session::kSsn, kSsnWidth), kSsnWidth)];
+        stationsWithSessions_.insert(fit(within(packed, packed_session::kSsn, kSsnWidth), kSsnWidth));
         usedInstruments_.insert(fit(within(packed, packed_session::kJsin, kJsinWidth), kJsinWidth));
         usedAntennas_.insert(fit(within(packed, packed_session::kJsan, kJsanWidth), kJsanWidth));
     }
@@ -630,7 +629,7 @@ void Checker::checkStations() {
             fit(within(line, station_line::kBody, station_line::kBodyWidth), station_line::kBodyWidth);
         target_ = {lineAt(lines_.stations, i), "*80*", fit(within(body, 0, kSsnWidth), kSsnWidth), Place::Station, i};
         checkStation(body);
-        if (!sessionsOfStation_.count(target_.key)) {
+        if (!stationsWithSessions_.count(target_.key)) {
             const std::string id = fit(within(line, station_line::kId, station_line::kIdWidth), station_line::kIdWidth);
             if (isBlank(id)) {
                 add(Severity::Note, kWholeRecord, "", "station " + target_.key + " has no session");
