@@ -1,10 +1,11 @@
 // Times writing and reading a B-file near the record limit against a plain
 // line-by-line copy of the same file, and the commands that walk a whole project
-// (renumbering, sorting, merging, the lost-ID check, undoing a renumber or a merge)
-// against that read, all measured in the same run; and the recovery copy's write,
-// which must stay well under 100 ms. Prints the best of several repetitions of each
-// and their ratios.
+// (renumbering, sorting, merging, the lost-ID check, undoing a renumber or a merge, the
+// project check) against that read, all measured in the same run; and the recovery
+// copy's write, which must stay well under 100 ms. Prints the best of several
+// repetitions of each and their ratios.
 #include "app/Console.h"
+#include "app/FileCheck.h"
 #include "app/LostIdCheck.h"
 #include "app/RecoveryCopy.h"
 #include "bfile/BFileReader.h"
@@ -12,6 +13,7 @@
 #include "ui/Text.h"
 #include "utilities/Renumbering.h"
 #include "utilities/Sorting.h"
+#include "validate/ProjectCheck.h"
 
 #include <algorithm>
 #include <chrono>
@@ -37,9 +39,11 @@ constexpr int kAntennas = 600;
 constexpr int kRepetitions = 9;
 constexpr double kReadTarget = 5.0;
 constexpr double kWriteTarget = 3.0;
-constexpr double kCommandTarget = 1.0; // to the read
-constexpr double kMergeTarget = 2.0;   // to the read
-constexpr double kUndoTarget = 1.0;    // to the read
+constexpr double kCommandTarget = 1.0;  // to the read
+constexpr double kMergeTarget = 2.0;    // to the read
+constexpr double kUndoTarget = 1.0;     // to the read
+constexpr double kCheckTarget = 2.0;    // to the read
+constexpr double kValidateTarget = 3.0; // to the read: the read itself, then the check
 constexpr double kRecoveryMilliseconds = 100.0;
 constexpr int kManySessions = 3000; // the sessions of the station renumbered alone
 
@@ -53,9 +57,9 @@ std::string stationId(int station) {
 
 void addSession(Project& project, int station, int index) {
     SessionWorkArea session;
-    session.part25 = ui::format("%04d24%03d0%s%s%03d05%03d", station, (station * kSessionsPerStation + index) % 366,
-                                stationId(station).c_str(), "JKL", (station + index) % kInstruments + 1,
-                                (station * 7 + index) % kAntennas + 1);
+    const int day = 10 + index % 18; // of June 2024: the year's day 152 + day
+    session.part25 = ui::format("%04dR%03d4A%s%s%03d05%03d", station, 152 + day, stationId(station).c_str(), "JKL",
+                                (station + index) % kInstruments + 1, (station * 7 + index) % kAntennas + 1);
     session.commentCount = 1 + (station + index) % 2;
     for (int line = 0; line < session.commentCount; ++line) {
         session.comments +=
@@ -64,7 +68,7 @@ void addSession(Project& project, int station, int index) {
     session.occupationCount = 2;
     for (int occupation = 0; occupation < session.occupationCount; ++occupation) {
         session.occupations +=
-            fit(ui::format("2406%02d%02d3001523 215C 163C520101325MB00000", 10 + index % 18, 10 + occupation), 41);
+            fit(ui::format("2406%02d%02d3001523 215C 163C520101325MB00000", day, 10 + occupation), 41);
     }
     const std::string packed = packSession(session);
     project.lb_Sessions.append(buildSessionLine(unpackSession(packed), packed));
@@ -74,6 +78,14 @@ void generate(Project& project) {
     project.header.JobCode = "AB";
     project.header.SubmittingAgencyAbbreviation = "TOVGEO";
     project.header.ProjectTitle = "BENCHMARK PROJECT\r\nNEAR THE RECORD LIMIT";
+    project.header.CreationDate = "20240701";
+    project.header.ProjectStartDate = "202406";
+    project.header.ProjectEndDate = "202406";
+    project.header.TypeOfSurvey = "4";
+    project.header.PrimaryStateOrCountry = "WA";
+    project.header.OrderAndClass = "B0";
+    project.header.DatumName = "NORTH AMERICAN DATUM-83 ";
+    project.header.EllipsoidName = "GRS-80";
     for (int station = 1; station <= kStations; ++station) {
         for (int index = 0; index < kSessionsPerStation; ++index) {
             addSession(project, station, index);
@@ -81,7 +93,7 @@ void generate(Project& project) {
     }
     for (int jsin = 1; jsin <= kInstruments; ++jsin) {
         project.lb_Instruments.append(
-            body(ui::format("%03dGPS      ORBITAL INSTRUMENTSURVEYOR GNSS RECEIVERSG-10   %d", jsin, jsin)));
+            body(ui::format("%03d050      ORBITAL INSTRUMENTSURVEYOR GNSS RECEIVERSG-10   %d", jsin, jsin)));
     }
     for (int jsan = 1; jsan <= kAntennas; ++jsan) {
         project.lb_Antennas.append(body(ui::format("%03d   TRM22020.00+GP              %d", jsan, jsan)));
@@ -91,7 +103,7 @@ void generate(Project& project) {
             body(ui::format("%04dSTATION %-22d47423112345N122201567890W       WAA1", station, station));
         project.lb_Stations.append(buildStationLine(stationBody, stationId(station)));
         if (station % 2 == 0) {
-            project.lb_86.append(body(ui::format("%04d    42153L21N88                  -1234GA0G", station)));
+            project.lb_86.append(body(ui::format("%04d    42153L21N88                  -1234A11A", station)));
         }
     }
 }
@@ -231,7 +243,10 @@ int main() {
              readProject(file, work, true);
          }},
         {[&] { recovery.write(project); }},
+        {[&] { validate::checkProject(project, validate::writtenLines(project)); }},
+        {[&] { checkFile(file); }},
     });
+    const std::size_t problems = validate::checkProject(project, validate::writtenLines(project)).size();
     const double copySeconds = best[0], writeSeconds = best[1], readSeconds = best[2];
 
     Project check;
@@ -257,6 +272,9 @@ int main() {
     report("undo merge into an empty project", best[11], readSeconds, "read", kUndoTarget);
     std::printf("%-38s %8.1f ms  (target under %.0f ms: %s)\n", "write the recovery copy", best[12] * 1e3,
                 kRecoveryMilliseconds, best[12] * 1e3 < kRecoveryMilliseconds ? "met" : "MISSED");
+    report("check the project in memory", best[13], readSeconds, "read", kCheckTarget);
+    report("validate the file (read and check)", best[14], readSeconds, "read", kValidateTarget);
+    std::printf("problems found in the project: %zu\n", problems);
     recovery.remove();
     std::filesystem::remove_all(recoveryFolder);
     std::filesystem::remove(file);

@@ -1,9 +1,11 @@
 #include "app/Batch.h"
 
 #include "app/Console.h"
+#include "app/FileCheck.h"
 #include "app/LostIdCheck.h"
 #include "bfile/BFileReader.h"
 #include "bfile/BFileWriter.h"
+#include "bfile/ReaderMessages.h"
 #include "ui/Text.h"
 #include "utilities/AtomicFile.h"
 
@@ -57,6 +59,27 @@ int convert(const std::string& in, const std::string& outPath, std::ostream& out
     return console.printedAny() ? kMessages : kClean;
 }
 
+// Every problem of the file in the diagnostic format, then the count.
+int validateFile(const std::string& path, std::ostream& out) {
+    const FileCheck result = checkFile(path);
+    if (result.outcome == FileCheckOutcome::Missing) {
+        out << path << ": error: " << messages::kFileMissing << '\n';
+        return kUnreadable;
+    }
+    bool errors = result.outcome == FileCheckOutcome::Stopped;
+    for (const validate::Problem& problem : result.problems) {
+        out << validate::diagnosticLine(path, problem) << '\n';
+        errors = errors || problem.severity == validate::Severity::Error;
+    }
+    if (const std::string summary = validate::summaryLine(result.problems); !summary.empty()) {
+        out << summary << '\n';
+    }
+    if (errors) {
+        return kUnreadable;
+    }
+    return result.problems.empty() ? kClean : kMessages;
+}
+
 } // namespace
 
 const std::string& batchUsage() {
@@ -64,10 +87,14 @@ const std::string& batchUsage() {
         "Usage: ardel [FILE]              start the program, opening FILE when given\n"
         "       ardel --check FILE        read FILE as Open does and print its messages\n"
         "       ardel --convert IN OUT    read IN as Open does and write it to OUT as Save As does\n"
+        "       ardel --validate FILE     check every record of FILE; one line per problem:\n"
+        "                                 FILE:LINE:COLUMN: error|warning|note: text\n"
         "       ardel --help              show this text\n"
         "       ardel --version           show the program's version\n"
         "Exit status of --check and --convert: 0 no message, 1 messages printed,\n"
-        "2 input missing or unreadable, 3 OUT not written; 64 wrong usage.\n";
+        "2 input missing or unreadable, 3 OUT not written; 64 wrong usage.\n"
+        "Exit status of --validate: 0 nothing found, 1 warnings or notes only,\n"
+        "2 errors, input missing or its reading stopped; 64 wrong usage.\n";
     return usage;
 }
 
@@ -87,6 +114,9 @@ std::optional<int> runBatch(const std::vector<std::string>& args, std::ostream& 
     }
     if (option == "--check" && operands == 1) {
         return check(args[1], out);
+    }
+    if (option == "--validate" && operands == 1) {
+        return validateFile(args[1], out);
     }
     if (option == "--convert" && operands == 2) {
         return convert(args[1], args[2], out);

@@ -6,6 +6,7 @@
 #include "utilities/Serfil.h"
 
 #include <filesystem>
+#include <algorithm>
 
 namespace ardel {
 
@@ -85,7 +86,8 @@ Form1::Form1(ui::Toolkit& toolkit)
                 .instrument = instrumentEditor_,
                 .antenna = antennaEditor_,
                 .session = sessionEditor_}),
-      utilities_(toolkit, project_, selections_), recovery_(toolkit, project_, warning_) {
+      utilities_(toolkit, project_, selections_), recovery_(toolkit, project_, warning_),
+      problems_(toolkit, project_) {
     loadConversionTable(project_.lb_J2M);
     loadBuiltInDefaults(project_.lb_Defaults);
     project_.newHeader = true;
@@ -100,6 +102,8 @@ Form1::Form1(ui::Toolkit& toolkit)
     bindMenus();
     bindRecentFiles();
     form_->fileDropped = [this](const std::string& path) { commands_.openFile(path); };
+    problems_.openRecord = [this](const validate::Problem& problem) { openProblemRecord(problem); };
+    problems_.refreshRequested = [this] { checkProject(); };
     form_->closeRequested = [this] { return closing_ || commands_.mayClose(); };
     form_->setCaption(kStartupTitle);
     showHeader();
@@ -190,6 +194,7 @@ void Form1::bindMenus() {
         {menu::kDefaultsImport, [this] { importDefaultsFile(toolkit_, project_.lb_Defaults); }},
         {menu::kAbout, [this] { aboutBox_.run(); }},
         {menu::kDisclaimer, [this] { showDisclaimer(toolkit_); }},
+        {menu::kCheckProject, [this] { checkProject(); }},
     };
     for (auto& [id, command] : utilities_.menuCommands()) {
         menuCommands_.emplace(id, std::move(command));
@@ -263,6 +268,40 @@ void Form1::editHeader() {
     if (saved) {
         project_.markModified();
     }
+}
+
+// The Problems window lists what the check finds; a project without problems says so
+// in the status bar.
+void Form1::checkProject() {
+    form_->setStatusText(problems_.check() == 0 ? kNoProblems : "");
+}
+
+// The record's editor, run as its list's Modify command runs it on the selected line.
+void Form1::openProblemRecord(const validate::Problem& problem) {
+    using validate::Place;
+    if (problem.place == Place::Header) {
+        editHeader();
+        return;
+    }
+    struct Opening {
+        Place place;
+        RecordList list;
+        void (RecordCommands::*modify)();
+    };
+    static constexpr Opening kOpenings[] = {
+        {Place::Session, RecordList::Sessions, &RecordCommands::modifySession},
+        {Place::Instrument, RecordList::Instruments, &RecordCommands::modifyEquipment},
+        {Place::Antenna, RecordList::Antennas, &RecordCommands::modifyAntenna},
+        {Place::Station, RecordList::Stations, &RecordCommands::modifyStation},
+    };
+    const Opening* opening = std::find_if(std::begin(kOpenings), std::end(kOpenings),
+                                          [&problem](const Opening& o) { return o.place == problem.place; });
+    ui::ListView& view = form_->listView(ListSelections::viewName(opening->list));
+    if (problem.index < 0 || problem.index >= view.source()->count()) {
+        return;
+    }
+    view.setSelectedIndex(problem.index);
+    (records_.*(opening->modify))();
 }
 
 void Form1::openAtStartup(const std::string& path) {

@@ -10,6 +10,7 @@
 #include "app/ProjectRecovery.h"
 #include "app/RecordCommands.h"
 #include "app/UtilityCommands.h"
+#include "app/problems/Form_Problems.h"
 #include "editors/antenna/Form_Antenna.h"
 #include "editors/equipment/FormEquipment.h"
 #include "editors/header/FormHeaderInfo.h"
@@ -32,6 +33,7 @@ public:
     ~Form1();
 
     ui::Form& form() { return *form_; }
+    Form_Problems& problemsWindow() { return problems_; }
     Project& project() { return project_; }
 
     // Reads the file named on the command line.
@@ -50,6 +52,8 @@ private:
     void undoOrRedo(void (Project::*move)());
     void editHeader();
     void exitProgram();
+    void checkProject();
+    void openProblemRecord(const validate::Problem& problem);
 
     ui::Toolkit& toolkit_;
     Project project_;
@@ -68,6 +72,7 @@ private:
     RecordCommands records_;
     UtilityCommands utilities_;
     ProjectRecovery recovery_;
+    Form_Problems problems_;
     std::map<std::string, std::function<void()>> menuCommands_;
     std::string serfilPath_; // set by each SERFIL import of this run; export starts from it
     bool closing_ = false;

@@ -94,7 +94,9 @@ Entry utilitiesMenu() {
                     submenu("menu_RenumberAntennas", "Renumber &Antennas",
                             {entry(kRenumberOneAntenna, "Renumber &Selected Antenna"),
                              entry(kRenumberAllAntennas, "Renumber &All Antennas")}),
-                    submenu("menu_SearchStations", "Search Stations", {entry(kSearchByName, "Search by Name")})});
+                    submenu("menu_SearchStations", "Search Stations", {entry(kSearchByName, "Search by Name")}),
+                    entry(kCheckProject, "&Check Project",
+                          "List every place where the project breaks the format's rules", false, "F7")});
 }
 
 Entry serfilMenu() {

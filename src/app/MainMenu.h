@@ -60,6 +60,7 @@ inline constexpr const char* kRenumberAllInstruments = "menu_Renumber_AllInstrum
 inline constexpr const char* kRenumberOneAntenna = "menu_Renumber_OneAntenna";
 inline constexpr const char* kRenumberAllAntennas = "menu_Renumber_AllAntennas";
 inline constexpr const char* kSearchByName = "menu_Search_ByName";
+inline constexpr const char* kCheckProject = "menu_Utilities_CheckProject";
 
 inline constexpr const char* kSerfilExplain = "menu_Serfil_Explain";
 inline constexpr const char* kSerfilImport = "menu_Serfil_Import";

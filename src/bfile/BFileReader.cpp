@@ -4,6 +4,7 @@
 #include "bfile/BFileReader.h"
 
 #include "bfile/ConversionTable.h"
+#include "bfile/HeaderLayout.h"
 #include "bfile/ReadInput.h"
 #include "bfile/ReaderMessages.h"
 #include "ui/Text.h"
@@ -41,39 +42,6 @@ constexpr int kMostLinesPerSession = 9999;
 
 constexpr std::string_view kBlankId = "    ";
 
-struct HeaderField {
-    std::string FormHeaderInfoFDXStruct::*field;
-    std::size_t offset;
-    std::size_t width;
-};
-
-using H = FormHeaderInfoFDXStruct;
-
-constexpr HeaderField kFirstLineFields[] = {
-    {&H::JobCode, 7, 2},
-    {&H::SubmittingAgencyAbbreviation, 18, 6},
-    {&H::SubmittingAgencyName, 24, 42},
-    {&H::AssignedNumber, 66, 6},
-    {&H::CreationDate, 72, 8},
-};
-
-constexpr HeaderField kFields12[] = {
-    {&H::ProjectStartDate, 10, 6},
-    {&H::ProjectEndDate, 16, 6},
-    {&H::ChiefOfPartyInitials, 22, 3},
-    {&H::ChiefOfParty, 25, 18},
-    {&H::SecondChiefOfPartyInitials, 43, 3},
-    {&H::SecondChiefOfParty, 46, 18},
-    {&H::TypeOfSurvey, 75, 1},
-    {&H::PrimaryStateOrCountry, 76, 2},
-    {&H::OrderAndClass, 78, 2},
-};
-
-constexpr HeaderField kFields13[] = {
-    {&H::DatumName, 10, 24},         {&H::EllipsoidName, 34, 16}, {&H::SemiMajorAxis, 50, 10},
-    {&H::InverseFlattening, 60, 10}, {&H::SemiMinorAxis, 70, 10},
-};
-
 // The text at [offset, offset + width) of a line, cut at its end; never throws.
 std::string_view view(std::string_view text, std::size_t offset, std::size_t width) {
     return offset >= text.size() ? std::string_view() : text.substr(offset, width);
@@ -82,8 +50,8 @@ std::string_view view(std::string_view text, std::size_t offset, std::size_t wid
 // One read of one file: the current line and what has been met so far.
 class Reading {
 public:
-    Reading(Project& project, ui::Toolkit& toolkit, Form_Warning& warning, bool merging)
-        : project_(project), toolkit_(toolkit), warning_(warning), merging_(merging) {}
+    Reading(Project& project, ui::Toolkit& toolkit, Form_Warning& warning, bool merging, ReadObserver* observer)
+        : project_(project), toolkit_(toolkit), warning_(warning), merging_(merging), observer_(observer) {}
 
     ReadOutcome run(InputLines& input);
 
@@ -114,11 +82,16 @@ private:
     void reportDuplicate(const char* format, std::string_view key);
     void stop(const char* format);
     void showHeader();
+    void keep(int index); // the current line's record, kept at `index` of its store
+    void reporting(const char* format, long line);
 
     Project& project_;
     ui::Toolkit& toolkit_;
     Form_Warning& warning_;
     const bool merging_;
+    ReadObserver* observer_;
+    std::vector<long> sessionLines_; // the *25* line of each session kept, by its index
+    long reportLine_ = 0;            // the line the session check in progress concerns
     InputLines* input_ = nullptr;
     std::string_view line_;
     bool headerTaken_ = false;
@@ -154,6 +127,7 @@ ReadOutcome Reading::run(InputLines& input) {
         completed = readRecord();
     }
     if (input.failed()) {
+        reporting(messages::kUnreadableFile, input.lineNumber());
         toolkit_.messageBox(messages::kCaptionError, messages::kUnreadableFile, ui::Icon::Stop, ui::Buttons::OK);
         completed = false;
     }
@@ -163,6 +137,7 @@ ReadOutcome Reading::run(InputLines& input) {
     // Converted antennas stay in the stores even when an error stopped the read, so the
     // notice asking to verify them is shown either way.
     if (oldAntennas_ > 0) {
+        reporting(messages::kOldAntennasConverted, 0);
         toolkit_.messageBox(messages::kCaptionWarning, messages::kOldAntennasConverted, ui::Icon::Warning,
                             ui::Buttons::OK);
     }
@@ -207,6 +182,18 @@ void Reading::showHeader() {
     }
 }
 
+void Reading::keep(int index) {
+    if (observer_) {
+        observer_->kept(code(), index, input_->lineNumber());
+    }
+}
+
+void Reading::reporting(const char* format, long line) {
+    if (observer_) {
+        observer_->reporting(format, line);
+    }
+}
+
 void Reading::takeFields(const HeaderField* first, const HeaderField* last) {
     for (const HeaderField* f = first; f != last; ++f) {
         project_.header.*(f->field) = std::string(field(f->offset, f->width));
@@ -225,14 +212,18 @@ void Reading::readHeaderRecord() {
     if (code() == "10") {
         header.ProjectTitle = std::string(body());
         showHeader();
+        keep(0);
     } else if (code() == "11") {
         header.ProjectTitle += "\r\n";
         header.ProjectTitle += body();
         showHeader();
+        keep(0);
     } else if (code() == "12") {
         takeFields(std::begin(kFields12), std::end(kFields12));
+        keep(0);
     } else if (code() == "13") {
         takeFields(std::begin(kFields13), std::end(kFields13));
+        keep(0);
     }
 }
 
@@ -248,6 +239,7 @@ bool Reading::readSessions() {
 // A *25* record with the *26* comment lines and *27* occupation entries that follow it.
 bool Reading::readSession() {
     session_.part25 = field(record::kBody, record::kPart25Width);
+    const long sessionLine = input_->lineNumber();
     session_.comments.clear();
     session_.occupations.clear();
     session_.commentCount = 0;
@@ -273,13 +265,18 @@ bool Reading::readSession() {
     if (input_->failed()) {
         return false; // a session cut short by a read error is not added
     }
-    project_.lb_Sessions.append(buildSessionLine(session_, packSession(session_)));
+    const int index = project_.lb_Sessions.append(buildSessionLine(session_, packSession(session_)));
+    if (observer_) {
+        sessionLines_.resize(static_cast<std::size_t>(index) + 1);
+        sessionLines_.back() = sessionLine;
+        observer_->kept("25", index, sessionLine);
+    }
     return true;
 }
 
 void Reading::readInstrument() {
     if (project_.lb_Instruments.find(key(kJsinWidth)) < 0) {
-        project_.lb_Instruments.append(std::string(body()));
+        keep(project_.lb_Instruments.append(std::string(body())));
     } else {
         reportDuplicate(messages::kDuplicate70, key(kJsinWidth));
     }
@@ -295,7 +292,7 @@ void Reading::readOldAntenna() {
         std::string(kGapAfterCode, ' ') + fit(field(old_antenna::kSerial, old_antenna::kSerialWidth), kSerialWidth) +
         std::string(kTrailingBlanks, ' ');
     if (project_.lb_Antennas.find(jsan) < 0) {
-        project_.lb_Antennas.append(antenna);
+        keep(project_.lb_Antennas.append(antenna));
     } else {
         reportDuplicate(messages::kDuplicate71, jsan);
     }
@@ -303,7 +300,7 @@ void Reading::readOldAntenna() {
 
 void Reading::readAntenna() {
     if (project_.lb_Antennas.find(key(kJsanWidth)) < 0) {
-        project_.lb_Antennas.append(std::string(body()));
+        keep(project_.lb_Antennas.append(std::string(body())));
     } else {
         reportDuplicate(messages::kDuplicate72, key(kJsanWidth));
     }
@@ -312,7 +309,7 @@ void Reading::readAntenna() {
 void Reading::readStation() {
     const std::string_view ssn = key(kSsnWidth);
     if (project_.lb_Stations.find(ssn) < 0) {
-        project_.lb_Stations.append(buildStationLine(body(), serfilIdForSsn(project_.lb_SERFIL, ssn)));
+        keep(project_.lb_Stations.append(buildStationLine(body(), serfilIdForSsn(project_.lb_SERFIL, ssn))));
     } else {
         reportDuplicate(messages::kDuplicate80, ssn);
     }
@@ -326,7 +323,7 @@ bool Reading::readStationRecord(TextStore& store, const char* missingStation, co
         return false;
     }
     if (store.find(ssn) < 0) {
-        store.append(std::string(body()));
+        keep(store.append(std::string(body())));
     } else {
         reportDuplicate(duplicate, ssn);
     }
@@ -335,6 +332,7 @@ bool Reading::readStationRecord(TextStore& store, const char* missingStation, co
 
 void Reading::reportDuplicate(const char* format, std::string_view key) {
     if (!merging_) {
+        reporting(format, input_->lineNumber());
         toolkit_.messageBox(messages::kCaptionDuplicate,
                             ui::format(format, std::string(key).c_str(), std::string(line_).c_str()), ui::Icon::Warning,
                             ui::Buttons::OK);
@@ -342,6 +340,7 @@ void Reading::reportDuplicate(const char* format, std::string_view key) {
 }
 
 void Reading::stop(const char* format) {
+    reporting(format, input_->lineNumber());
     toolkit_.messageBox(messages::kCaptionError, ui::format(format, std::string(line_).c_str()), ui::Icon::Stop,
                         ui::Buttons::OK);
 }
@@ -349,6 +348,8 @@ void Reading::stop(const char* format) {
 void Reading::checkSessions() {
     const TextStore& sessions = project_.lb_Sessions;
     for (int i = 0; i < sessions.count(); ++i) {
+        const auto kept = static_cast<std::size_t>(i);
+        reportLine_ = kept < sessionLines_.size() ? sessionLines_[kept] : 0;
         checkSession(view(sessions.at(i), session_line::kPrefixWidth, std::string_view::npos));
     }
 }
@@ -385,6 +386,7 @@ void Reading::attachId(int station, std::string_view packed) {
     if (stationId == kBlankId && sessionId != kBlankId) {
         stations.replace(station, slice(line, 0, kId) + sessionId + slice(line, kId + kIdWidth));
     } else if (stationId != sessionId) {
+        reporting(messages::kIdDisagrees, reportLine_);
         toolkit_.messageBox(messages::kCaptionWarning, ui::format(messages::kIdDisagrees, partOf(packed).c_str()),
                             ui::Icon::Warning, ui::Buttons::OK);
     }
@@ -393,6 +395,7 @@ void Reading::attachId(int station, std::string_view packed) {
 // Through the one shared prompt; once the user has silenced it, it counts as shown.
 void Reading::warn(const char* format, std::string_view packed) {
     if (!warning_.isSuppressed()) {
+        reporting(format, reportLine_);
         warning_.show(format, partOf(packed).c_str());
     }
 }
@@ -400,6 +403,11 @@ void Reading::warn(const char* format, std::string_view packed) {
 } // namespace
 
 ReadOutcome readBFile(Project& project, ui::Toolkit& toolkit, Form_Warning& warning, bool merging) {
+    return readBFile(project, toolkit, warning, merging, nullptr);
+}
+
+ReadOutcome readBFile(Project& project, ui::Toolkit& toolkit, Form_Warning& warning, bool merging,
+                      ReadObserver* observer) {
     toolkit.settings().setValue("InputFile", project.fileName);
     std::error_code error;
     if (!std::filesystem::exists(project.fileName, error)) {
@@ -411,14 +419,14 @@ ReadOutcome readBFile(Project& project, ui::Toolkit& toolkit, Form_Warning& warn
         toolkit.messageBox(messages::kCaptionError, messages::kUnreadableFile, ui::Icon::Stop, ui::Buttons::OK);
         return ReadOutcome::Stopped;
     }
-    return Reading(project, toolkit, warning, merging).run(input);
+    return Reading(project, toolkit, warning, merging, observer).run(input);
 }
 
 ReadOutcome readBFileBytes(Project& project, std::string_view bytes, ui::Toolkit& toolkit, Form_Warning& warning,
                            bool merging) {
     InputLines input;
     input.openBytes(bytes);
-    return Reading(project, toolkit, warning, merging).run(input);
+    return Reading(project, toolkit, warning, merging, nullptr).run(input);
 }
 
 } // namespace ardel

@@ -1,6 +1,7 @@
 // Reads a B-file into the project stores, in the Open mode or the merging mode.
 #pragma once
 
+#include "bfile/ReadObserver.h"
 #include "model/Project.h"
 #include "ui/Toolkit.h"
 #include "utilities/WarningPrompts.h"
@@ -21,6 +22,10 @@ enum class ReadOutcome {
 // the new-header flag is cleared after a complete read and whenever the header was taken
 // from the file.
 ReadOutcome readBFile(Project& project, ui::Toolkit& toolkit, Form_Warning& warning, bool merging);
+// The same read, telling `observer` (when given) the line of every record kept and of
+// every message shown.
+ReadOutcome readBFile(Project& project, ui::Toolkit& toolkit, Form_Warning& warning, bool merging,
+                      ReadObserver* observer);
 
 // Reads a B-file held in memory as readBFile reads one from project.fileName, which is
 // neither opened nor recorded in the settings.

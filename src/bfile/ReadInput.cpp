@@ -10,6 +10,7 @@ bool InputLines::open(const std::string& path) {
     buffer_.resize(kBufferSize);
     data_ = buffer_.data();
     pos_ = end_ = 0;
+    lineNumber_ = 0;
     atEnd_ = failed_ = false;
     return file_ != nullptr;
 }
@@ -19,6 +20,7 @@ void InputLines::openBytes(std::string_view bytes) {
     data_ = bytes.data();
     pos_ = 0;
     end_ = bytes.size();
+    lineNumber_ = 0;
     atEnd_ = true; // the whole input is in place: nothing to fill
     failed_ = false;
 }
@@ -42,6 +44,7 @@ bool InputLines::next() {
     if (pos_ == end_ && !fill()) {
         return false;
     }
+    ++lineNumber_;
     line_.fill(' ');
     std::size_t length = 0; // bytes of the line so far, kept or not
     char last = '\0';

@@ -32,6 +32,8 @@ public:
     std::string_view line() const { return {line_.data(), line_.size()}; }
     // True when reading stopped on an error rather than at the end of the file.
     bool failed() const { return failed_; }
+    // The 1-based number of the current line; 0 before the first.
+    long lineNumber() const { return lineNumber_; }
 
 private:
     bool fill();
@@ -46,6 +48,7 @@ private:
     std::size_t end_ = 0;
     bool atEnd_ = false;
     bool failed_ = false;
+    long lineNumber_ = 0;
     std::array<char, kWidth> line_{};
 };
 

@@ -28,6 +28,11 @@ constexpr std::size_t kPartWidth = 25;
 constexpr std::size_t kCommentCount = 25, kOccupationCount = 29, kTexts = 33;
 constexpr std::size_t kSsn = 0, kId = 10, kIdWidth = 4;
 constexpr std::size_t kJsin = 17, kJsan = 22, kEquipmentWidth = 3;
+constexpr std::size_t kMediaId = 4, kMediaIdWidth = 10;
+constexpr std::size_t kInitials = 14;
+constexpr std::size_t kCableLength = 20, kCableLengthWidth = 2;
+// Inside the media identifier: manufacturer code(1) day of year(3) year digit(1) session letter(1) ID(4).
+constexpr std::size_t kManufacturer = 4, kDayOfYear = 5, kDayOfYearWidth = 3, kYearDigit = 8, kSessionLetter = 9;
 constexpr std::size_t kCommentWidth = 70;    // one comment line, joined to the next by CR LF
 constexpr std::size_t kOccupationWidth = 41; // one *27* occupation entry
 } // namespace packed_session

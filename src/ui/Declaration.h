@@ -56,6 +56,7 @@ struct ControlDecl {
     int visibleLines = 0;             // MultiLineText and TextList: preferred height in lines; 0 for the default
     std::vector<MenuEntryDecl> popup; // TextList: its pop-up menu
     std::string beside;               // stands on the row of the named control, after it
+    std::string shortcut;             // Button: a key ("F7") that clicks it while its window is active
 };
 
 struct FormDecl {

@@ -36,7 +36,9 @@ public:
     virtual int exec() = 0;
     virtual void done(int result) = 0;
 
-    // Main window: shows it; the toolkit's event loop then runs until it closes.
+    // Main window: shows it; the toolkit's event loop then runs until it closes. A dialog
+    // shown this way is modeless: show() returns at once, and the dialog stays open
+    // beside the main window until close() or its close box.
     virtual void show() = 0;
     // Asks the window to close, as the close box does (closeRequested may refuse).
     virtual void close() = 0;
@@ -47,6 +49,11 @@ public:
     // The text of a menu entry ("&" marks the mnemonic, "&&" stands for an "&").
     virtual void setMenuText(const std::string& id, const std::string& text) = 0;
     virtual std::string menuText(const std::string& id) const = 0;
+
+    // Main window: the text shown in the status bar (a menu entry's hint replaces it
+    // while the entry is highlighted). A dialog has no status bar and keeps nothing.
+    virtual void setStatusText(const std::string& text) = 0;
+    virtual std::string statusText() const = 0;
     std::function<void(const std::string& id)> menuTriggered;
     // Main window: replaces the entries of the menu bar's submenu `id` while the program
     // runs (plain entries, no submenus); triggering one calls menuTriggered with its id.

@@ -51,6 +51,23 @@ check-missing)
     expect_status 2
     expect_out "Error: The Input File Does Not Exist"
     ;;
+validate)
+    run --validate "$clean"
+    expect_status 0
+    expect_no_out
+    expect_no_err
+    ;;
+validate-missing)
+    run --validate "$clean.missing"
+    expect_status 2
+    expect_out "$clean.missing: error: The Input File Does Not Exist"
+    ;;
+validate-usage)
+    run --validate
+    expect_status 64
+    expect_no_out
+    grep -q -- "--validate FILE" "$err" || fail "usage lacks --validate"
+    ;;
 unknown-option)
     run --frobnicate
     expect_status 64

@@ -381,6 +381,52 @@ private slots:
         dialog.reset();
     }
 
+    // A dialog shown with show() is modeless: show() returns at once, the main window
+    // stays usable, the dialog's button answers its shortcut and its list double-clicks.
+    void modelessDialogAnswersItsShortcutAndDoubleClicks() {
+        auto main = toolkit_.createForm(mainDecl());
+        auto refresh = control("cb_Refresh", ControlKind::Button, "&Refresh (F7)");
+        refresh.shortcut = "F7";
+        auto dialog =
+            toolkit_.createForm(dialogDecl("Form_Problems", {control("lb_Problems", ControlKind::TextList), refresh}));
+        TextStore lines;
+        lines.append("first");
+        lines.append("second");
+        dialog->listView("lb_Problems").setSource(&lines);
+        QStringList log;
+        dialog->listView("lb_Problems").events.doubleClicked = [&] {
+            log << QStringLiteral("double %1").arg(dialog->listView("lb_Problems").selectedIndex());
+        };
+        dialog->button("cb_Refresh").events.clicked = [&] { log << "refresh"; };
+        QVERIFY(showActive(*main));
+        QVERIFY(showActive(*dialog));
+        QWidget* window = static_cast<ui::QtForm&>(*dialog).window();
+        QVERIFY(!window->isModal());
+        QVERIFY(!QApplication::activeModalWidget());
+
+        auto* view = widgetOf<QListView>(*dialog, "lb_Problems");
+        const QRect second = view->visualRect(view->model()->index(1, 0));
+        QVERIFY(second.isValid());
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, second.center());
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, second.center());
+        QCOMPARE(log, (QStringList{"double 1"}));
+        QTest::keyClick(window, Qt::Key_F7);
+        QCOMPARE(log, (QStringList{"double 1", "refresh"}));
+        // A text set later with another mnemonic keeps the shortcut.
+        dialog->button("cb_Refresh").setText("&Again (F7)");
+        QTest::keyClick(window, Qt::Key_F7);
+        QCOMPARE(log.size(), 3);
+
+        main->setStatusText("Check Project: no problems found");
+        QCOMPARE(main->statusText(), std::string("Check Project: no problems found"));
+        dialog->setStatusText("kept nowhere");
+        QCOMPARE(dialog->statusText(), std::string());
+        dialog->close();
+        QVERIFY(!window->isVisible());
+        main.reset();
+        dialog.reset();
+    }
+
 private:
     ui::QtToolkit& toolkit_;
 };

@@ -428,5 +428,41 @@ TEST_F(UiContract, SubmenuEntriesChangeAtRunTimeAndDropsReachTheMainWindow) {
     EXPECT_EQ(dropped, (std::vector<std::string>{"/survey/dropped.bfl"}));
 }
 
+// A dialog shown with show() is modeless: it stays open beside the main window, takes
+// double-clicks on its list and presses its button on the button's shortcut key; the
+// main window keeps a status bar text, a dialog none.
+TEST_F(UiContract, ModelessDialogTakesDoubleClicksAndItsShortcut) {
+    auto refresh = control("cb_Refresh", ControlKind::Button, "&Refresh (F7)");
+    refresh.shortcut = "F7";
+    auto form =
+        toolkit.createForm(dialogDecl("Form_Problems", {control("lb_Problems", ControlKind::TextList), refresh}));
+    TextStore lines;
+    lines.append("first");
+    lines.append("second");
+    form->listView("lb_Problems").setSource(&lines);
+    std::vector<std::string> log;
+    form->listView("lb_Problems").events.doubleClicked = [&] {
+        log.push_back("double " + std::to_string(form->listView("lb_Problems").selectedIndex()));
+    };
+    form->button("cb_Refresh").events.clicked = [&] { log.push_back("refresh"); };
+    auto& dialog = open(form);
+    EXPECT_TRUE(dialog.isVisible());
+    dialog.doubleClick("lb_Problems", 1);
+    dialog.pressShortcut("F7");
+    EXPECT_EQ(log, (std::vector<std::string>{"double 1", "refresh"}));
+    EXPECT_THROW(dialog.pressShortcut("F8"), ui::ScriptFailure);
+    form->setStatusText("kept nowhere");
+    EXPECT_EQ(form->statusText(), "");
+    form->close();
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_THROW(dialog.pressShortcut("F7"), ui::ScriptFailure);
+
+    ui::FormDecl mainDecl = dialogDecl("Form1", {});
+    mainDecl.mainWindow = true;
+    auto main = toolkit.createForm(mainDecl);
+    main->setStatusText("Check Project: no problems found");
+    EXPECT_EQ(main->statusText(), "Check Project: no problems found");
+}
+
 } // namespace
 } // namespace ardel

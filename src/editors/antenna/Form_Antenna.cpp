@@ -21,7 +21,6 @@ constexpr const char* kJsanBox = "textb_JSAN";
 constexpr const char* kCodeList = "combo_AntennaCode";
 constexpr const char* kSerialBox = "textb_SerialNumber";
 constexpr std::size_t kJsanWidth = 3;
-constexpr std::size_t kCodeOffset = 6;
 constexpr std::size_t kSerialOffset = 34;
 constexpr std::size_t kSerialWidth = 20;
 
@@ -128,7 +127,7 @@ void Form_Antenna::fillFromDefaults(const TextStore& defaults) {
 // saving again keeps it.
 void Form_Antenna::fillFromBody(const std::string& body) {
     form_->textBox(kJsanBox).setText(fieldOf(body, 0, kJsanWidth));
-    const std::string stored = fieldOf(body, kCodeOffset, kAntennaCodeWidth);
+    const std::string stored = fieldOf(body, kAntennaCodeOffset, kAntennaCodeWidth);
     ui::ComboBox& code = form_->comboBox(kCodeList);
     if (code.selectPrefix(stored) < 0) {
         code.setText(trimmedFieldOf(stored, 0, kAntennaCodeWidth));

@@ -10,6 +10,12 @@
 
 namespace ardel {
 
+// Where the instrument (*70*) and antenna (*72*) bodies keep their codes, after the
+// 3-character JSIN or JSAN: the equipment code (3 characters) and the antenna code
+// (20 characters: antenna type and radome).
+inline constexpr std::size_t kInstrumentCodeOffset = 3;
+inline constexpr std::size_t kAntennaCodeOffset = 6;
+
 // The body's characters [offset, offset + width), as far as the body reaches.
 std::string fieldOf(std::string_view body, std::size_t offset, std::size_t width);
 // The same without its trailing blanks.

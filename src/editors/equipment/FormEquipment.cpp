@@ -18,7 +18,6 @@ constexpr const char* kInstrumentBodyFormat = "%-3.3s%-3.3s      %-18.18s%-22.22
 constexpr const char* kJsinBox = "textb_JSIN";
 constexpr const char* kCodeList = "combo_EquipmentCode";
 constexpr std::size_t kJsinWidth = 3;
-constexpr std::size_t kCodeOffset = 3;
 
 // A text field of the body, where the body format puts it, and the default that fills it
 // in a new instrument.
@@ -106,7 +105,7 @@ void FormEquipment::fillFromDefaults(const TextStore& defaults) {
 
 void FormEquipment::fillFromBody(const std::string& body) {
     form_->textBox(kJsinBox).setText(trimmedFieldOf(body, 0, kJsinWidth));
-    form_->comboBox(kCodeList).selectPrefix(fieldOf(body, kCodeOffset, kEquipmentCodeWidth));
+    form_->comboBox(kCodeList).selectPrefix(fieldOf(body, kInstrumentCodeOffset, kEquipmentCodeWidth));
     for (const TextField& field : kTextFields) {
         form_->textBox(field.box).setText(trimmedFieldOf(body, field.offset, field.width));
     }

@@ -2,6 +2,7 @@
 
 #include "editors/rec27/Form_Rec27Decl.h"
 #include "editors/rec27/Humidity.h"
+#include "editors/rec27/OccupationEntry.h"
 #include "ui/Text.h"
 #include "utilities/Defaults.h"
 #include "validate/Validators.h"
@@ -32,21 +33,7 @@ using rec27::NumberField;
 constexpr int kSaved = 1;
 constexpr int kCancelled = 0;
 
-constexpr const char* kDate = "mtextb_Date";
-constexpr const char* kTime = "mtextb_Time";
-constexpr const char* kAntennaHeight = "textb_AntennaHeight";
-constexpr const char* kDryBulb = "textb_DryBulbTemperature";
-constexpr const char* kDryCode = "combo_DryBulbTemperatureCode";
-constexpr const char* kWetBulb = "textb_WetBulbTemperature";
-constexpr const char* kWetCode = "combo_WetBulbTemperatureCode";
-constexpr const char* kHumidity = "textb_RelativeHumidity";
-constexpr const char* kPressure = "textb_BarometricPressure";
-constexpr const char* kPressureCode = "combo_BarometricPressureCode";
-constexpr const char* kProblem = "combo_Problem";
-constexpr const char* kVisibility = "combo_Visibility";
-constexpr const char* kTemperature = "combo_Temperature";
-constexpr const char* kCloudCover = "combo_CloudCover";
-constexpr const char* kWind = "combo_Wind";
+using namespace rec27::entry;
 
 // clang-format off
 constexpr NumberField kNumberFields[] = {
@@ -55,38 +42,6 @@ constexpr NumberField kNumberFields[] = {
     {kWetBulb,       " +-.", validate::kSignedDecimal,   validate::kTemperatureLayout},
     {kPressure,      " .",   validate::kUnsignedDecimal, validate::kPressureLayout},
     {kHumidity,      " .",   validate::kUnsignedDecimal, validate::kHumidityLayout},
-};
-
-// One part of the occupation entry: `width` characters of the control's text from
-// `from` on (of a list, its selected item), blank-padded where the text ends. The
-// date, the time, the antenna height (metres, millimetres), then the weather data.
-struct EntryPart {
-    const char* control;
-    std::size_t from;
-    std::size_t width;
-};
-
-constexpr EntryPart kEntryLayout[] = {
-    {kDate,           0, 6},
-    {kTime,           0, 4},
-    {kAntennaHeight,  0, 2},
-    {kAntennaHeight,  3, 3},
-    {kDryBulb,        0, 3},
-    {kDryBulb,        4, 1},
-    {kDryCode,        0, 1},
-    {kWetBulb,        0, 3},
-    {kWetBulb,        4, 1},
-    {kWetCode,        0, 1},
-    {kHumidity,       0, 2},
-    {kHumidity,       3, 1},
-    {kPressure,       0, 4},
-    {kPressure,       5, 2},
-    {kPressureCode,   0, 2},
-    {kProblem,        0, 1},
-    {kVisibility,     0, 1},
-    {kTemperature,    0, 1},
-    {kCloudCover,     0, 1},
-    {kWind,           0, 1},
 };
 
 // The list each default of a new entry selects in, in the order they are looked up.
@@ -130,15 +85,6 @@ constexpr RequiredCode kRequiredCodes[] = {
     {kPressureCode, "Cannot Compute Humidity. Barometric Pressure Code must be given."},
 };
 // clang-format on
-
-constexpr std::size_t entryWidth() {
-    std::size_t width = 0;
-    for (const EntryPart& part : kEntryLayout) {
-        width += part.width;
-    }
-    return width;
-}
-static_assert(entryWidth() == 41, "an occupation entry is 41 characters");
 
 constexpr const char* kComputeCaption = "Error";
 constexpr char kPoint = '.';

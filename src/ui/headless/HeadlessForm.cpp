@@ -304,6 +304,31 @@ void HeadlessForm::dropFile(const std::string& path) {
     }
 }
 
+void HeadlessForm::pressShortcut(const std::string& key) {
+    if (!isOpen()) {
+        throw ScriptFailure("shortcut " + key + " pressed on " + decl_.name + ", which is not open");
+    }
+    for (const MenuEntryDecl* entry : allMenuEntries(decl_)) {
+        if (entry->shortcut == key) {
+            triggerMenu(entry->id);
+            return;
+        }
+    }
+    for (const ControlDecl& control : decl_.controls) {
+        if (control.kind == ControlKind::Button && control.shortcut == key) {
+            click(control.name);
+            return;
+        }
+    }
+    throw ScriptFailure(decl_.name + " has no shortcut " + key);
+}
+
+void HeadlessForm::setStatusText(const std::string& text) {
+    if (decl_.mainWindow) {
+        status_ = text;
+    }
+}
+
 void HeadlessForm::closeBox() {
     if (!isOpen()) {
         throw ScriptFailure("form " + decl_.name + " is not open");

@@ -32,6 +32,8 @@ public:
     void setMenuEntries(const std::string& id, const std::vector<MenuEntryDecl>& entries) override;
     void setMenuText(const std::string& id, const std::string& text) override;
     std::string menuText(const std::string& id) const override;
+    void setStatusText(const std::string& text) override;
+    std::string statusText() const override { return status_; }
 
     // --- Driving, as a user. Each throws ScriptFailure when the user could not do it
     // (a disabled or read-only control, a hidden one, a closed dialog). ---
@@ -51,6 +53,8 @@ public:
     void triggerMenu(const std::string& id);
     // Drops a file onto the main window, as a file manager does.
     void dropFile(const std::string& path);
+    // Presses a shortcut key ("F7"): the menu entry or the button declared with it.
+    void pressShortcut(const std::string& key);
     // The window's close box.
     void closeBox();
 
@@ -88,6 +92,7 @@ private:
     bool running_ = false;
     bool visible_ = false;
     int result_ = 0;
+    std::string status_;
 };
 
 } // namespace ardel::ui

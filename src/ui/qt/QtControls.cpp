@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QSignalBlocker>
 #include <QTextBlock>
 #include <QTextEdit>
@@ -187,6 +188,15 @@ QtButton::QtButton(QtForm& form, const ControlDecl& decl, QWidget* parent)
     button_->setAutoDefault(decl.isDefault);
     button_->setDefault(decl.isDefault);
     QObject::connect(button_, &QPushButton::clicked, button_, [this] { fire(events.clicked); });
+    // A shortcut of its own, so that a mnemonic in a text set later does not replace it.
+    if (!decl.shortcut.empty()) {
+        auto* shortcut = new QShortcut(QKeySequence(toQt(decl.shortcut)), button_);
+        QObject::connect(shortcut, &QShortcut::activated, button_, [this] {
+            if (button_->isEnabled()) {
+                button_->click();
+            }
+        });
+    }
 }
 
 std::string QtButton::text() const {

@@ -312,6 +312,16 @@ std::string QtForm::menuText(const std::string& id) const {
     return found.empty() ? std::string() : fromQt(found.front()->text());
 }
 
+void QtForm::setStatusText(const std::string& text) {
+    if (mainWindow_) {
+        mainWindow_->statusBar()->showMessage(toQt(text));
+    }
+}
+
+std::string QtForm::statusText() const {
+    return mainWindow_ ? fromQt(mainWindow_->statusBar()->currentMessage()) : std::string();
+}
+
 std::vector<QAction*> QtForm::actions(const std::string& id) const {
     std::vector<QAction*> out;
     if (const auto found = actions_.find(id); found != actions_.end()) {

@@ -48,6 +48,8 @@ public:
     void setMenuEntries(const std::string& id, const std::vector<MenuEntryDecl>& entries) override;
     void setMenuText(const std::string& id, const std::string& text) override;
     std::string menuText(const std::string& id) const override;
+    void setStatusText(const std::string& text) override;
+    std::string statusText() const override;
 
     // The top-level window (a QDialog or a QMainWindow).
     QWidget* window() const { return window_; }

@@ -1,0 +1,26 @@
+// The check of a B-file as `ardel --validate` runs it: the file is read as Open reads
+// it, what the reader reports becomes a problem at its line, and the project read is
+// then checked, with every record reported at its line in the file.
+#pragma once
+
+#include "validate/ProjectCheck.h"
+
+#include <string>
+#include <vector>
+
+namespace ardel {
+
+enum class FileCheckOutcome {
+    Read,    // read to its end
+    Missing, // no such file
+    Stopped, // the read stopped on an error; what was read before it is checked
+};
+
+struct FileCheck {
+    FileCheckOutcome outcome = FileCheckOutcome::Read;
+    std::vector<validate::Problem> problems; // in file order
+};
+
+FileCheck checkFile(const std::string& path);
+
+} // namespace ardel
