@@ -4,6 +4,9 @@
 // what was read, and writing what was read must be stable: the file written from a
 // project and the file written after reading that file back are the same bytes.
 //
+// Whatever was read, the project check runs on it and every problem it reports stands
+// at a line of the written file.
+//
 // The check needs a job code that begins with a capital letter, as the header editor
 // demands: the last record carries the job code in the place of a record code, and the
 // reader takes any blank record whose code is the job code for it, so with a job code
@@ -20,7 +23,9 @@
 #include "utilities/Defaults.h"
 #include "utilities/Serfil.h"
 #include "utilities/SerfilAndDefaultsFiles.h"
+#include "validate/ProjectCheck.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -56,12 +61,24 @@ std::string written(const Project& project) {
     return writeBFile(project, out) ? out.str() : std::string();
 }
 
+void checkAsWritten(const Project& project, const std::string& file) {
+    const auto lines = static_cast<long>(std::count(file.begin(), file.end(), '\n'));
+    for (const validate::Problem& problem : validate::checkProject(project, validate::writtenLines(project))) {
+        if (problem.line < 0 || problem.line > lines) {
+            fail("the project check reports a problem beyond the written file");
+        }
+    }
+}
+
 void readAsBFile(std::string_view bytes, ConsoleToolkit& console, Form_Warning& warning) {
     Project project;
     readAsOpen(bytes, project, console, warning);
     readBFileBytes(project, bytes, console, warning, true);
 
     const std::string first = written(project);
+    if (!first.empty()) {
+        checkAsWritten(project, first);
+    }
     if (first.empty() || !jobCodeIsNoRecordCode(project)) {
         return;
     }
