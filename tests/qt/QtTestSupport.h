@@ -222,6 +222,21 @@ inline void typeText(QWidget* widget, const char* latin1) {
     typeText(widget, QString::fromLatin1(latin1));
 }
 
+// The object name of the control that has the keyboard, or "" when none has.
+inline QString focusedName() {
+    QWidget* focused = QApplication::focusWidget();
+    return focused ? focused->objectName() : QString();
+}
+
+// The dialog's control of that name and type; a warning names the one not found.
+template <class Widget> Widget* child(QWidget& dialog, const char* name) {
+    auto* found = dialog.findChild<Widget*>(QString::fromLatin1(name));
+    if (!found) {
+        qWarning("no control %s in %s", name, qPrintable(dialog.windowTitle()));
+    }
+    return found;
+}
+
 // Shows a form and waits until its window is active, so that focus moves as a user's would.
 inline bool showActive(ui::Form& form) {
     form.show();

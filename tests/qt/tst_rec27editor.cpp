@@ -15,19 +15,6 @@ namespace {
 
 const QString kCaption = QStringLiteral("GPS Occupation Measurement (*27* record) Data");
 
-QString focusedName() {
-    QWidget* focused = QApplication::focusWidget();
-    return focused ? focused->objectName() : QString();
-}
-
-template <class Widget> Widget* child(QWidget& dialog, const char* name) {
-    auto* widget = dialog.findChild<Widget*>(QString::fromLatin1(name));
-    if (!widget) {
-        qWarning("no control %s", name);
-    }
-    return widget;
-}
-
 // Types into the focused masked box from its first position, as after a click at its start.
 void typeMasked(const QString& digits) {
     auto* box = qobject_cast<QLineEdit*>(QApplication::focusWidget());

@@ -23,19 +23,6 @@ std::string blanks(std::size_t count) {
     return std::string(count, ' ');
 }
 
-QString focusedName() {
-    QWidget* focused = QApplication::focusWidget();
-    return focused ? focused->objectName() : QString();
-}
-
-template <class Widget> Widget* child(QWidget& dialog, const char* name) {
-    auto* widget = dialog.findChild<Widget*>(QString::fromLatin1(name));
-    if (!widget) {
-        qWarning("no control %s", name);
-    }
-    return widget;
-}
-
 } // namespace
 
 class SessionEditorTest : public QObject {

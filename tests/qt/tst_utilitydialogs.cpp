@@ -18,11 +18,6 @@ using namespace ardel::testing;
 
 namespace {
 
-QString focusedName() {
-    QWidget* focused = QApplication::focusWidget();
-    return focused ? focused->objectName() : QString();
-}
-
 // Tab from the focused control walks these names in order, then comes back to the first.
 void checkTabOrder(const QStringList& names) {
     QCOMPARE(focusedName(), names.first());

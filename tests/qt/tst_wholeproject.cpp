@@ -17,6 +17,7 @@
 #include <fstream>
 #include <sstream>
 
+using ardel::testing::child;
 using ardel::testing::DialogAnswerer;
 
 namespace {
@@ -50,14 +51,6 @@ std::string readAll(const QString& path) {
     std::ostringstream bytes;
     bytes << in.rdbuf();
     return bytes.str();
-}
-
-template <class Widget> Widget* child(QWidget& dialog, const char* name) {
-    auto* found = dialog.findChild<Widget*>(QString::fromLatin1(name));
-    if (!found) {
-        qWarning("no control %s in %s", name, qPrintable(dialog.windowTitle()));
-    }
-    return found;
 }
 
 // Moves the focus into the control as the user's Tab would (the one left loses it) and types.
