@@ -5,8 +5,8 @@
 #include "utilities/Defaults.h"
 #include "utilities/Serfil.h"
 
-#include <filesystem>
 #include <algorithm>
+#include <filesystem>
 
 namespace ardel {
 
@@ -86,8 +86,7 @@ Form1::Form1(ui::Toolkit& toolkit)
                 .instrument = instrumentEditor_,
                 .antenna = antennaEditor_,
                 .session = sessionEditor_}),
-      utilities_(toolkit, project_, selections_), recovery_(toolkit, project_, warning_),
-      problems_(toolkit, project_) {
+      utilities_(toolkit, project_, selections_), recovery_(toolkit, project_, warning_), problems_(toolkit, project_) {
     loadConversionTable(project_.lb_J2M);
     loadBuiltInDefaults(project_.lb_Defaults);
     project_.newHeader = true;
@@ -137,7 +136,8 @@ void Form1::bindLists() {
         {RecordList::Antennas, [this] { records_.modifyAntenna(); }},
     };
     for (const auto& [each, modify] : lists) {
-        const RecordList list = each; // a plain variable: structured bindings cannot be captured before C++20 in clang 14
+        const RecordList list =
+            each; // a plain variable: structured bindings cannot be captured before C++20 in clang 14
         ui::ListView& view = form_->listView(ListSelections::viewName(list));
         view.events.clicked = [this, list] { selections_.clicked(list); };
         view.events.selectionChanged = [this, list] { selections_.selectionChanged(list); };
@@ -234,11 +234,8 @@ void Form1::showRecentFiles() {
 // The entries name the step they would replay; a "&" in a name is shown as one.
 void Form1::showUndoEntries() {
     const UndoHistory& history = project_.history;
-    const auto text = [](const char* verb, std::string name) {
-        for (std::size_t at = name.find('&'); at != std::string::npos; at = name.find('&', at + 2)) {
-            name.insert(at, 1, '&');
-        }
-        return name.empty() ? std::string(verb) : std::string(verb) + " " + name;
+    const auto text = [](const char* verb, const std::string& name) {
+        return name.empty() ? std::string(verb) : std::string(verb) + " " + menu::shownInMenu(name);
     };
     form_->setMenuText(menu::kUndo, text(menu::kUndoText, history.undoName()));
     form_->setMenuText(menu::kRedo, text(menu::kRedoText, history.redoName()));

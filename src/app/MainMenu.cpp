@@ -25,15 +25,6 @@ Entry fileMenu() {
                     entry(kExit, "E&xit", "Quit this Program", false, "Ctrl+Q")});
 }
 
-// A menu text shows "&" only when it is doubled.
-std::string shownInMenu(const std::string& path) {
-    std::string text;
-    for (const char c : path) {
-        text += c == '&' ? "&&" : std::string(1, c);
-    }
-    return text;
-}
-
 Entry changesMenu() {
     Entry redo = entry(kRedo, kRedoText, "Do again what was undone", kGrayed, "Ctrl+Shift+Z");
     redo.alternateShortcut = "Ctrl+Y";
@@ -128,6 +119,14 @@ std::vector<ui::MenuEntryDecl> menuBar() {
 
 std::string recentFileId(std::size_t index) {
     return std::string(kRecentFiles) + "_" + std::to_string(index + 1);
+}
+
+std::string shownInMenu(const std::string& text) {
+    std::string shown;
+    for (const char c : text) {
+        shown += c == '&' ? "&&" : std::string(1, c);
+    }
+    return shown;
 }
 
 std::vector<ui::MenuEntryDecl> recentFilesEntries(const std::vector<std::string>& paths) {

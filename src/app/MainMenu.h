@@ -88,6 +88,8 @@ inline constexpr const char* kPopupDeleteAntenna = "popup_Antenna_Delete";
 std::vector<ui::MenuEntryDecl> menuBar();
 // The id of the recent file at `index` (0 the newest) in the "Recent Files" submenu.
 std::string recentFileId(std::size_t index);
+// The text with each "&" doubled, so that a menu entry shows it as it is.
+std::string shownInMenu(const std::string& text);
 // The entries of "Recent Files": "&1 path" ... then "Clear", gray while there is no file.
 std::vector<ui::MenuEntryDecl> recentFilesEntries(const std::vector<std::string>& paths);
 std::vector<ui::MenuEntryDecl> stationPopup();
