@@ -15,15 +15,15 @@ const ListEntries& entriesOf(RecordList list) {
     static const ListEntries sessions{"lb_Sessions",
                                       {menu::kModifySession, menu::kModifySessionSubstituting, menu::kDeleteSession,
                                        menu::kPopupModifySession, menu::kPopupDeleteSession}};
-    static const ListEntries instruments{"lb_Instruments",
-                                         {menu::kModifyEquipment, menu::kDeleteEquipment,
-                                          menu::kPopupModifyEquipment, menu::kPopupDeleteEquipment}};
-    static const ListEntries stations{"lb_Stations",
-                                      {menu::kModifyStation, menu::kDeleteStation, menu::kPopupModifyStation,
-                                       menu::kPopupDeleteStation}};
-    static const ListEntries antennas{"lb_Antennas",
-                                      {menu::kModifyAntenna, menu::kDeleteAntenna, menu::kPopupModifyAntenna,
-                                       menu::kPopupDeleteAntenna}};
+    static const ListEntries instruments{
+        "lb_Instruments",
+        {menu::kModifyEquipment, menu::kDeleteEquipment, menu::kPopupModifyEquipment, menu::kPopupDeleteEquipment}};
+    static const ListEntries stations{
+        "lb_Stations",
+        {menu::kModifyStation, menu::kDeleteStation, menu::kPopupModifyStation, menu::kPopupDeleteStation}};
+    static const ListEntries antennas{
+        "lb_Antennas",
+        {menu::kModifyAntenna, menu::kDeleteAntenna, menu::kPopupModifyAntenna, menu::kPopupDeleteAntenna}};
     switch (list) {
     case RecordList::Sessions:
         return sessions;

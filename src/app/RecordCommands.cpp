@@ -200,8 +200,7 @@ void RecordCommands::deleteStation() {
     }
     const std::string ssn = ssnOfStation(project_.lb_Stations.at(row));
     if (const int session = project_.lb_Sessions.find(ssn); session >= 0) {
-        refuse(ui::format(kStationReferenced, ssn.c_str(),
-                          prefixOfSession(project_.lb_Sessions.at(session)).c_str()));
+        refuse(ui::format(kStationReferenced, ssn.c_str(), prefixOfSession(project_.lb_Sessions.at(session)).c_str()));
         return;
     }
     const UndoStep step(project_, "Delete Station " + ssn);
@@ -395,8 +394,8 @@ void RecordCommands::deleteEquipment() {
 }
 
 void RecordCommands::deleteAntenna() {
-    deleteBodyRecord(RecordList::Antennas, project_.lb_Antennas, kNoAntennaToDelete, packed_session::kJsan,
-                     kJsanWidth, kAntennaReferenced);
+    deleteBodyRecord(RecordList::Antennas, project_.lb_Antennas, kNoAntennaToDelete, packed_session::kJsan, kJsanWidth,
+                     kAntennaReferenced);
 }
 
 void RecordCommands::deleteBodyRecord(RecordList list, TextStore& store, const char* noSelection,

@@ -38,8 +38,8 @@ std::string sessionLine(const std::string& ssn, const std::string& jsin, const s
     return buildSessionLine(unpackSession(packed), packed);
 }
 
-const char* const kStationSelectionEntries[] = {menu::kModifyStation, menu::kDeleteStation,
-                                                 menu::kPopupModifyStation, menu::kPopupDeleteStation};
+const char* const kStationSelectionEntries[] = {menu::kModifyStation, menu::kDeleteStation, menu::kPopupModifyStation,
+                                                menu::kPopupDeleteStation};
 
 class RecordCommandsTest : public testing::HeadlessTest {
 protected:
@@ -343,7 +343,7 @@ TEST_F(SessionCommandsTest, AModifiedSessionMovesToTheEndAndSubstitutingTakesThe
     form().triggerMenu(menu::kPopupDeleteSession);
     EXPECT_EQ(project().lb_Sessions.count(), 2);
     EXPECT_EQ(project().lb_Sessions.lines(), (std::vector<std::string>{sessionLine("0007", "001", "003", "240102"),
-                                                                        sessionLine("0007", "002", "004", "240101")}));
+                                                                       sessionLine("0007", "002", "004", "240101")}));
     EXPECT_FALSE(form().isMenuEnabled(menu::kDeleteSession));
 }
 

@@ -253,14 +253,14 @@ private slots:
             return "0001231105" + time + " 1500" + blanks(4) + "F" + blanks(4) + "F" + blanks(9) + "IN00000";
         };
         const std::string written = readAll(path);
-        const std::string expected =
-            record(10, "GP", "HZTLOBS ") + record(20, "10", "HARBOUR SURVEY") +
-            record(30, "12", "202311" + blanks(59) + "4") +
-            record(40, "13", "NORTH AMERICAN DATUM-83 GRS-80          63781370002982572221") +
-            record(50, "25", "0001R3093AHBR1JSM00105001") + record(60, "26", "CLEAR SKY") +
-            record(70, "26", "TRIPOD OVER MARK") + record(80, "27", measurement("1200")) +
-            record(90, "27", measurement("1830")) + record(100, "70", instrumentBody()) +
-            record(110, "72", antennaBody()) + record(120, "80", stationBody()) + record(130, "GP", "");
+        const std::string expected = record(10, "GP", "HZTLOBS ") + record(20, "10", "HARBOUR SURVEY") +
+                                     record(30, "12", "202311" + blanks(59) + "4") +
+                                     record(40, "13", "NORTH AMERICAN DATUM-83 GRS-80          63781370002982572221") +
+                                     record(50, "25", "0001R3093AHBR1JSM00105001") + record(60, "26", "CLEAR SKY") +
+                                     record(70, "26", "TRIPOD OVER MARK") + record(80, "27", measurement("1200")) +
+                                     record(90, "27", measurement("1830")) + record(100, "70", instrumentBody()) +
+                                     record(110, "72", antennaBody()) + record(120, "80", stationBody()) +
+                                     record(130, "GP", "");
         QCOMPARE(written, expected);
 
         // The prompt starts on the last file read; this one is chosen as it stands.
