@@ -44,7 +44,7 @@ constexpr const char* kCodeHelpLines[] = {
     "the TOV list. ",
 };
 
-constexpr KeyBoxSpec kJsanSpec{
+constexpr KeyBoxKind kJsanKind{
     .box = kJsanBox,
     .width = kJsanWidth,
     .errorCaption = "JSAN Error",
@@ -66,7 +66,7 @@ void showCodeHelp(ui::Toolkit& toolkit) {
 } // namespace
 
 Form_Antenna::Form_Antenna(ui::Toolkit& toolkit)
-    : toolkit_(toolkit), form_(toolkit.createForm(formAntennaDecl())), jsan_(toolkit, *form_, kJsanSpec, opening_) {
+    : toolkit_(toolkit), form_(toolkit.createForm(formAntennaDecl())), jsan_(toolkit, *form_, kJsanKind, opening_) {
     bindEvents();
 }
 

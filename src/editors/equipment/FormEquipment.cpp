@@ -39,7 +39,7 @@ constexpr TextField kTextFields[] = {
 
 constexpr const char* kCodeDefaultKey = "TOV Survey Equipment Code";
 
-constexpr KeyBoxSpec kJsinSpec{
+constexpr KeyBoxKind kJsinKind{
     .box = kJsinBox,
     .width = kJsinWidth,
     .errorCaption = "JSIN Error",
@@ -53,7 +53,7 @@ constexpr KeyBoxSpec kJsinSpec{
 } // namespace
 
 FormEquipment::FormEquipment(ui::Toolkit& toolkit)
-    : toolkit_(toolkit), form_(toolkit.createForm(formEquipmentDecl())), jsin_(toolkit, *form_, kJsinSpec, opening_) {
+    : toolkit_(toolkit), form_(toolkit.createForm(formEquipmentDecl())), jsin_(toolkit, *form_, kJsinKind, opening_) {
     bindEvents();
 }
 

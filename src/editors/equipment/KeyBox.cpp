@@ -14,9 +14,9 @@ const TextStore& noRecords() {
 
 } // namespace
 
-KeyBox::KeyBox(ui::Toolkit& toolkit, ui::Form& form, const KeyBoxSpec& spec, const bool& opening)
-    : toolkit_(toolkit), form_(form), spec_(spec), opening_(opening) {
-    ui::TextBox& box = form_.textBox(spec_.box);
+KeyBox::KeyBox(ui::Toolkit& toolkit, ui::Form& form, const KeyBoxKind& kind, const bool& opening)
+    : toolkit_(toolkit), form_(form), kind_(kind), opening_(opening) {
+    ui::TextBox& box = form_.textBox(kind_.box);
     box.events.focusLost = [this] { test(); };
     box.events.textChanged = [this] {
         if (!opening_) {
@@ -29,8 +29,8 @@ void KeyBox::open(const std::string& body) {
     isNew_ = body.empty();
     inUse_ = false;
     tested_ = !isNew_;
-    original_ = fieldOf(body, 0, spec_.width);
-    ui::TextBox& box = form_.textBox(spec_.box);
+    original_ = fieldOf(body, 0, kind_.width);
+    ui::TextBox& box = form_.textBox(kind_.box);
     box.setReadOnly(false);
     box.setTabStop(true);
     if (isNew_) {
@@ -42,15 +42,15 @@ void KeyBox::open(const std::string& body) {
 // the key of another record.
 void KeyBox::test() {
     const TextStore& store = store_ ? *store_ : noRecords();
-    ui::TextBox& box = form_.textBox(spec_.box);
+    ui::TextBox& box = form_.textBox(kind_.box);
     const std::string key = box.text();
     tested_ = true;
-    inUse_ = isNew_ ? newKeyInUse(store, key) : changedKeyInUse(store, key, original_, spec_.width);
+    inUse_ = isNew_ ? newKeyInUse(store, key) : changedKeyInUse(store, key, original_, kind_.width);
     if (inUse_) {
-        toolkit_.messageBox(spec_.errorCaption, ui::format(spec_.errorText, key.c_str()), ui::Icon::Stop,
+        toolkit_.messageBox(kind_.errorCaption, ui::format(kind_.errorText, key.c_str()), ui::Icon::Stop,
                             ui::Buttons::OK);
         box.setFocus();
-        if (spec_.selectAllOnError) {
+        if (kind_.selectAllOnError) {
             box.selectAll();
         }
     }
@@ -63,14 +63,14 @@ bool KeyBox::allowsSave() {
         test();
     }
     if (inUse_) {
-        form_.control(spec_.box).setFocus();
+        form_.control(kind_.box).setFocus();
         return false;
     }
-    return isNew_ || !form_.textBox(spec_.box).isModified() || keyChangeConfirmed();
+    return isNew_ || !form_.textBox(kind_.box).isModified() || keyChangeConfirmed();
 }
 
 bool KeyBox::keyChangeConfirmed() {
-    return toolkit_.messageBox("Warning", spec_.changedText, ui::Icon::Warning, ui::Buttons::YesNo) == ui::Answer::Yes;
+    return toolkit_.messageBox("Warning", kind_.changedText, ui::Icon::Warning, ui::Buttons::YesNo) == ui::Answer::Yes;
 }
 
 } // namespace ardel

@@ -12,7 +12,7 @@
 namespace ardel {
 
 // What tells one editor's key from the other's.
-struct KeyBoxSpec {
+struct KeyBoxKind {
     const char* box;
     std::size_t width;
     const char* errorCaption;
@@ -24,7 +24,7 @@ struct KeyBoxSpec {
 class KeyBox {
 public:
     // Binds the box's events; `opening` is the editor's flag for fields filled from code.
-    KeyBox(ui::Toolkit& toolkit, ui::Form& form, const KeyBoxSpec& spec, const bool& opening);
+    KeyBox(ui::Toolkit& toolkit, ui::Form& form, const KeyBoxKind& kind, const bool& opening);
 
     void setStore(const TextStore& store) { store_ = &store; }
     // For each showing: the record's body, empty for a new record. A new record's key is
@@ -41,7 +41,7 @@ private:
 
     ui::Toolkit& toolkit_;
     ui::Form& form_;
-    const KeyBoxSpec& spec_;
+    const KeyBoxKind& kind_;
     const bool& opening_;
     const TextStore* store_ = nullptr;
     std::string original_; // the key of the record as it was opened

@@ -92,7 +92,7 @@ Answer answerOf(QMessageBox::StandardButton button) {
     }
 }
 
-// A file dialog filter in Qt's form: the description as given, then the
+// A file dialog filter in Qt's form: the filter's name as given, then the
 // ";"-separated patterns in parentheses ("*.*" being every file).
 QString qtFilter(const FileFilter& filter) {
     QStringList patterns;
