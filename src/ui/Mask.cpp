@@ -14,13 +14,6 @@ bool isDigit(char c) {
 bool isLetter(char c) {
     return foldCase(c) != upperCase(c);
 }
-
-std::string trimRight(std::string text) {
-    while (!text.empty() && text.back() == ' ') {
-        text.pop_back();
-    }
-    return text;
-}
 } // namespace
 
 Mask::Mask(std::string pattern, bool digitsOnly) : pattern_(std::move(pattern)), digitsOnly_(digitsOnly) {

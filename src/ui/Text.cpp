@@ -33,6 +33,11 @@ std::string upperCase(std::string_view text) {
     return out;
 }
 
+std::string trimRight(std::string text) {
+    text.erase(text.find_last_not_of(' ') + 1);
+    return text;
+}
+
 bool startsWithNoCase(std::string_view text, std::string_view prefix) {
     if (prefix.size() > text.size()) {
         return false;

@@ -1,5 +1,6 @@
 // Text helpers shared by the whole program: Latin-1 case folding, the prefix
-// match used by every list lookup, and printf-style formatting without a length limit.
+// match used by every list lookup, trailing blanks, and printf-style formatting
+// without a length limit.
 #pragma once
 
 #include <cstdarg>
@@ -16,6 +17,9 @@ std::string upperCase(std::string_view text);
 
 // True when `text` begins with `prefix`, letter case ignored. Every text begins with "".
 bool startsWithNoCase(std::string_view text, std::string_view prefix);
+
+// The text without its trailing blanks.
+std::string trimRight(std::string text);
 
 // printf-style formatting; the result may be of any length (the buffer starts at the
 // format's length and doubles until the text fits).

@@ -82,11 +82,6 @@ bool isDigits(std::string_view text) {
     return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-std::string trimmed(std::string text) {
-    text.erase(text.find_last_not_of(' ') + 1);
-    return text;
-}
-
 // The codes of a declared drop-down: the first `width` characters of each item. A
 // list that admits typing (DropDownEdit) only warns about a code it does not offer.
 struct CodeList {
@@ -390,7 +385,7 @@ void Checker::checkCode(const CodeList& list, std::string_view code, int column,
         return;
     }
     add(list.unknown, column, field,
-        ui::format("%s \"%s\" is not among its list's codes", field, trimmed(std::string(code)).c_str()));
+        ui::format("%s \"%s\" is not among its list's codes", field, ui::trimRight(std::string(code)).c_str()));
 }
 
 void Checker::indexKeys() {
@@ -439,7 +434,7 @@ void Checker::checkHeader() {
     target_ = {lines_.datum ? lines_.datum : 1, "*13*", "", Place::Header, 0};
     if (!isBlank(header.DatumName) && isBlank(header.EllipsoidName)) {
         add(Severity::Error, headerColumn(&H::EllipsoidName), "ellipsoid name",
-            "datum \"" + trimmed(header.DatumName) + "\" has no ellipsoid name");
+            "datum \"" + ui::trimRight(header.DatumName) + "\" has no ellipsoid name");
     }
 }
 

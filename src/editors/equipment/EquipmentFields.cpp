@@ -18,9 +18,7 @@ std::string fieldOf(std::string_view body, std::size_t offset, std::size_t width
 }
 
 std::string trimmedFieldOf(std::string_view body, std::size_t offset, std::size_t width) {
-    std::string field = fieldOf(body, offset, width);
-    field.erase(field.find_last_not_of(' ') + 1);
-    return field;
+    return ui::trimRight(fieldOf(body, offset, width));
 }
 
 bool newKeyInUse(const TextStore& store, std::string_view typed) {

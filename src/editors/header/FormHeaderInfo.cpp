@@ -64,11 +64,6 @@ constexpr const char* kDatumHidden = "textb_DatumName";
 constexpr const char* kTitleBox = "textb_ProjectTitle";
 constexpr const char* kTitleLineBreak = "\r\n";
 
-std::string trimRight(std::string text) {
-    text.erase(text.find_last_not_of(' ') + 1);
-    return text;
-}
-
 void warnNotRecognized(ui::Toolkit& toolkit, const char* title) {
     const std::string text = ui::format("Warning -- the current contents of \n"
                                         "            the %s field are not \n"
@@ -141,14 +136,14 @@ void FormHeaderInfo::open(const FormHeaderInfoFDXStruct& header, bool newHeader)
 
 void FormHeaderInfo::fillFields(const FormHeaderInfoFDXStruct& header) {
     for (const TextField& typed : kTypedFields) {
-        form_->textBox(typed.box).setText(trimRight(header.*typed.field));
+        form_->textBox(typed.box).setText(ui::trimRight(header.*typed.field));
     }
-    form_->textBox(kTitleBox).setText(trimRight(header.ProjectTitle));
+    form_->textBox(kTitleBox).setText(ui::trimRight(header.ProjectTitle));
     for (const TextField& ellipsoid : kEllipsoidFields) {
-        form_->textBox(ellipsoid.box).setText(trimRight(header.*ellipsoid.field));
+        form_->textBox(ellipsoid.box).setText(ui::trimRight(header.*ellipsoid.field));
     }
     for (const ListField& list : kListFields) {
-        form_->textBox(list.hidden).setText(trimRight(header.*list.field));
+        form_->textBox(list.hidden).setText(ui::trimRight(header.*list.field));
     }
 }
 
@@ -222,7 +217,7 @@ std::string FormHeaderInfo::titleAsDisplayed() {
     const ui::TextBox& title = form_->textBox(kTitleBox);
     std::string joined;
     for (int i = 0; i < title.lineCount(); ++i) {
-        joined += (i > 0 ? kTitleLineBreak : "") + trimRight(title.line(i));
+        joined += (i > 0 ? kTitleLineBreak : "") + ui::trimRight(title.line(i));
     }
     return joined;
 }

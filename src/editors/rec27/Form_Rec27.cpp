@@ -128,11 +128,6 @@ constexpr InstantField kInstantFields[] = {
     {kTime, validTime, "Time Error", "The UTC time %s is not a valid time (HHMM). \nPlease correct it before saving."},
 };
 
-std::string trimRight(std::string text) {
-    text.erase(text.find_last_not_of(' ') + 1);
-    return text;
-}
-
 std::string cut(const std::string& text, std::size_t from, std::size_t width) {
     std::string part = from < text.size() ? text.substr(from, width) : std::string();
     part.resize(width, ' ');
@@ -227,7 +222,7 @@ void Form_Rec27::fillFields(const std::string& entry) {
         text += stored;
     }
     for (const auto& [box, text] : texts) {
-        setField(box, box == kAntennaHeight ? text : trimRight(text));
+        setField(box, box == kAntennaHeight ? text : ui::trimRight(text));
     }
 }
 

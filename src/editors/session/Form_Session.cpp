@@ -88,11 +88,6 @@ constexpr const char* kDisagreeingId =
     "            Do you wish to overwrite the current contents of the data media identifier\n"
     "            with the abbreviation recorded for this station?";
 
-std::string trimRight(std::string text) {
-    text.erase(text.find_last_not_of(' ') + 1);
-    return text;
-}
-
 std::string firstCharacter(const std::string& text) {
     return text.substr(0, 1);
 }
@@ -191,7 +186,7 @@ void Form_Session::fillFromDefaults() {
 // The stored SSN, JSIN and JSAN are not read back: the inputs stand in their place.
 void Form_Session::fillFromPacked(const std::string& packed) {
     for (const StoredField& field : kStoredFields) {
-        form_->textBox(field.box).setText(trimRight(slice(packed, field.offset, field.width)));
+        form_->textBox(field.box).setText(ui::trimRight(slice(packed, field.offset, field.width)));
     }
     if (const std::string code = slice(packed, kManufacturerCode, 1); !code.empty()) {
         form_->comboBox(kManufacturerList).selectPrefix(code);

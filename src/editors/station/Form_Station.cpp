@@ -44,11 +44,6 @@ void put(std::string& body, Column column, const std::string& text) {
     body.replace(column.offset, column.width, fit(text, column.width));
 }
 
-std::string trimRight(std::string text) {
-    text.erase(text.find_last_not_of(' ') + 1);
-    return text;
-}
-
 bool isBlank(const std::string& text) {
     return text.find_first_not_of(' ') == std::string::npos;
 }
@@ -268,19 +263,20 @@ void Form_Station::fillFromDefaults() {
 void Form_Station::fillFromStationBody() {
     using namespace station;
     const std::string& body = given_.station;
-    form_->textBox(kSsnBox).setText(trimRight(piece(body, kSsn)));
-    form_->textBox(kIdBox).setText(trimRight(given_.id));
-    form_->textBox(kNameBox).setText(trimRight(piece(body, kName)));
-    form_->textBox(kLatitudeBox).setText(piece(body, kLatitude) + "." + trimRight(piece(body, kLatitudeFraction)));
+    form_->textBox(kSsnBox).setText(ui::trimRight(piece(body, kSsn)));
+    form_->textBox(kIdBox).setText(ui::trimRight(given_.id));
+    form_->textBox(kNameBox).setText(ui::trimRight(piece(body, kName)));
+    form_->textBox(kLatitudeBox).setText(piece(body, kLatitude) + "." + ui::trimRight(piece(body, kLatitudeFraction)));
     selectCode(kLatitudeCodeList, piece(body, kLatitudeCode));
-    form_->textBox(kLongitudeBox).setText(piece(body, kLongitude) + "." + trimRight(piece(body, kLongitudeFraction)));
+    form_->textBox(kLongitudeBox)
+        .setText(piece(body, kLongitude) + "." + ui::trimRight(piece(body, kLongitudeFraction)));
     selectCode(kLongitudeCodeList, piece(body, kLongitudeCode));
     form_->textBox(kElevationBox)
         .setText(piece(body, kElevationMetres) + "." + piece(body, kElevationCentimetres) + " ");
     selectCode(kOrthometricCodeList, piece(body, kElevationCode));
     // An elevation read with the station moves into the *86* body when saved.
     heightsChanged_ = !isBlank(piece(body, kElevation));
-    form_->textBox(kStateBox).setText(trimRight(piece(body, kStateOrCountry)));
+    form_->textBox(kStateBox).setText(ui::trimRight(piece(body, kStateOrCountry)));
     selectCode(kStationOrderList, piece(body, kStationOrder));
     selectCode(kStationTypeList, piece(body, kStationType));
 }
@@ -292,7 +288,7 @@ void Form_Station::fillFromHeightsBody() {
     selectCode(kDataBaseList, piece(body, kFromDataBase));
     selectCode(kOrthometricCodeList, piece(body, kOrthometricCode));
     selectCode(kOrthometricDatumList, piece(body, kOrthometricDatum));
-    form_->textBox(kOrthometricOrderBox).setText(trimRight(piece(body, kOrthometricOrderAndClass)));
+    form_->textBox(kOrthometricOrderBox).setText(ui::trimRight(piece(body, kOrthometricOrderAndClass)));
     form_->textBox(kEllipsoidalBox)
         .setText(piece(body, kEllipsoidalMetres) + "." + piece(body, kEllipsoidalMillimetres));
     selectCode(kEllipsoidalCodeList, piece(body, kEllipsoidalCode));
@@ -309,7 +305,7 @@ void Form_Station::selectCode(const char* list, const std::string& code) {
     }
     ui::ComboBox& combo = form_->comboBox(list);
     if (combo.selectPrefix(code) < 0 && combo.decl().kind == ui::ControlKind::DropDownEdit) {
-        combo.setText(trimRight(code));
+        combo.setText(ui::trimRight(code));
     }
 }
 
@@ -359,7 +355,7 @@ void Form_Station::offerSerfilId(const std::string& ssn) {
     }
     const std::string question = ui::format(kSerfilOffersId, id.c_str());
     if (toolkit_.messageBox("SERFIL", question, ui::Icon::Question, ui::Buttons::YesNo) == ui::Answer::Yes) {
-        currentId_ = trimRight(id);
+        currentId_ = ui::trimRight(id);
         setQuietly(kIdBox, currentId_);
     }
 }
