@@ -10,6 +10,8 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace ardel::testing {
 
@@ -21,8 +23,33 @@ protected:
         }
     }
 
+    // A message box that the next dialog armed by expectDialogShowing will show.
+    void expectInDialog(const std::string& caption, const std::string& text, ui::Answer answer = ui::Answer::OK) {
+        inDialog_.push_back({caption, text, answer});
+    }
+    // The dialog, then the message boxes queued for it by expectInDialog.
+    void expectDialogShowing(const std::string& name, ui::HeadlessToolkit::DialogScript script) {
+        toolkit.expectDialog(name, std::move(script));
+        for (const Message& message : std::exchange(inDialog_, {})) {
+            toolkit.expectMessage(message.caption, message.text, message.answer);
+        }
+    }
+
     ui::HeadlessToolkit toolkit;
+
+private:
+    struct Message {
+        std::string caption;
+        std::string text;
+        ui::Answer answer;
+    };
+    std::vector<Message> inDialog_;
 };
+
+// `count` blanks, as the record bodies pad their fields.
+inline std::string blanks(std::size_t count) {
+    return std::string(count, ' ');
+}
 
 // A folder of its own for a test's files, removed afterwards.
 class TempDir {

@@ -12,9 +12,7 @@ namespace {
 using ui::Answer;
 using ui::HeadlessForm;
 
-std::string blanks(std::size_t count) {
-    return std::string(count, ' ');
-}
+using testing::blanks;
 
 // The *72* body from its fields, each padded to its width.
 std::string antennaBody(const std::string& jsan, const std::string& code, const std::string& serial) {
@@ -40,30 +38,14 @@ protected:
         editor.setAntennaStore(antennas);
     }
 
-    // The message boxes the dialog will show, queued by the next runEditor after the dialog.
-    void expectInDialog(const std::string& caption, const std::string& text, Answer answer = Answer::OK) {
-        inDialog_.push_back({caption, text, answer});
-    }
-
     int runEditor(std::string& body, ui::HeadlessToolkit::DialogScript script) {
-        toolkit.expectDialog("Form_Antenna", std::move(script));
-        for (const Message& message : std::exchange(inDialog_, {})) {
-            toolkit.expectMessage(message.caption, message.text, message.answer);
-        }
+        expectDialogShowing("Form_Antenna", std::move(script));
         return editor.run(body, defaults);
     }
 
     TextStore antennas{3};
     TextStore defaults;
     Form_Antenna editor{toolkit};
-
-private:
-    struct Message {
-        std::string caption;
-        std::string text;
-        Answer answer;
-    };
-    std::vector<Message> inDialog_;
 };
 
 // Every item in its columns: the code in 0-19 (a radome only in 16-19), a blank, the

@@ -12,9 +12,7 @@ namespace {
 using ui::Answer;
 using ui::HeadlessForm;
 
-std::string blanks(std::size_t count) {
-    return std::string(count, ' ');
-}
+using testing::blanks;
 
 // The *70* body from its fields, each padded to its width.
 std::string instrumentBody(const std::string& jsin, const std::string& code, const std::string& maker,
@@ -42,30 +40,14 @@ protected:
         editor.setInstrumentStore(instruments);
     }
 
-    // The message boxes the dialog will show, queued by the next runEditor after the dialog.
-    void expectInDialog(const std::string& caption, const std::string& text, Answer answer = Answer::OK) {
-        inDialog_.push_back({caption, text, answer});
-    }
-
     int runEditor(std::string& body, ui::HeadlessToolkit::DialogScript script) {
-        toolkit.expectDialog("FormEquipment", std::move(script));
-        for (const Message& message : std::exchange(inDialog_, {})) {
-            toolkit.expectMessage(message.caption, message.text, message.answer);
-        }
+        expectDialogShowing("FormEquipment", std::move(script));
         return editor.run(body, defaults);
     }
 
     TextStore instruments{3};
     TextStore defaults;
     FormEquipment editor{toolkit};
-
-private:
-    struct Message {
-        std::string caption;
-        std::string text;
-        Answer answer;
-    };
-    std::vector<Message> inDialog_;
 };
 
 // Every item: the 3-digit code from 050 to 068 in order, " - ", the maker in columns 6-33,

@@ -10,9 +10,7 @@ namespace {
 
 using ui::HeadlessForm;
 
-std::string blanks(std::size_t count) {
-    return std::string(count, ' ');
-}
+using testing::blanks;
 
 class FormHeaderInfoTest : public testing::HeadlessTest {
 protected:

@@ -8,9 +8,7 @@ namespace {
 
 using ui::HeadlessForm;
 
-std::string blanks(std::size_t count) {
-    return std::string(count, ' ');
-}
+using testing::blanks;
 
 const std::string kCaption = "GPS Occupation Measurement (*27* record) Data";
 

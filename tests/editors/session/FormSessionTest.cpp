@@ -8,9 +8,7 @@ namespace {
 
 using ui::HeadlessForm;
 
-std::string blanks(std::size_t count) {
-    return std::string(count, ' ');
-}
+using testing::blanks;
 
 // An occupation entry as the occupation editor saves it when only its date and time are typed.
 std::string entry(const std::string& yymmdd, const std::string& hhmm) {

@@ -11,9 +11,7 @@ namespace {
 using ui::Answer;
 using ui::HeadlessForm;
 
-std::string blanks(std::size_t count) {
-    return std::string(count, ' ');
-}
+using testing::blanks;
 
 // A station as the reader leaves it: SSN, name, latitude 39 45 12.12345 N, longitude
 // 077 15 30.50000 W, no elevation, MD, order 1, type 2.
