@@ -6,7 +6,6 @@ namespace ardel {
 
 namespace {
 
-constexpr int kSaved = 1;
 constexpr const char* kErrorCaption = "Error";
 
 constexpr const char* kNoStation = "No Station is Selected.";
@@ -110,7 +109,7 @@ void RecordCommands::refuse(const std::string& message) {
 void RecordCommands::addStation() {
     StationBodies bodies;
     if (editors_.station.run(bodies, project_.header.SubmittingAgencyAbbreviation, project_.lb_SERFIL,
-                             project_.lb_Defaults) != kSaved) {
+                             project_.lb_Defaults) != ui::kAccepted) {
         return;
     }
     const UndoStep step(project_, "Add Station " + slice(bodies.station, 0, kSsnWidth));
@@ -146,7 +145,7 @@ void RecordCommands::modifyStation() {
     }
     StationBodies saved = given;
     if (editors_.station.run(saved, project_.header.SubmittingAgencyAbbreviation, project_.lb_SERFIL,
-                             project_.lb_Defaults) != kSaved) {
+                             project_.lb_Defaults) != ui::kAccepted) {
         return;
     }
     storeModifiedStation(row, given, saved, heightsRow, fixedRow);
@@ -261,7 +260,7 @@ void RecordCommands::addSession() {
                                .stationId = idOfStation(stationLine),
                                .projectStartDate = project_.header.ProjectStartDate};
     std::string packed;
-    if (editors_.session.run(inputs, packed, project_.lb_Defaults) != kSaved) {
+    if (editors_.session.run(inputs, packed, project_.lb_Defaults) != ui::kAccepted) {
         return;
     }
     const UndoStep step(project_, "Add Session " + slice(packed, packed_session::kSsn, kSsnWidth));
@@ -312,7 +311,7 @@ void RecordCommands::runSessionEditor(int sessionRow, const std::string& jsin, c
                                .stationId = station >= 0 ? idOfStation(project_.lb_Stations.at(station))
                                                          : std::string(station_line::kIdWidth, ' '),
                                .projectStartDate = project_.header.ProjectStartDate};
-    if (editors_.session.run(inputs, packed, project_.lb_Defaults) != kSaved) {
+    if (editors_.session.run(inputs, packed, project_.lb_Defaults) != ui::kAccepted) {
         return;
     }
     const UndoStep step(project_, "Modify Session " + ssn);
@@ -345,7 +344,7 @@ int RecordCommands::editAntenna(std::string& body) {
 
 void RecordCommands::addEquipment() {
     std::string body;
-    if (editInstrument(body) == kSaved) {
+    if (editInstrument(body) == ui::kAccepted) {
         const UndoStep step(project_, "Add Equipment " + slice(body, 0, kJsinWidth));
         project_.markModified();
         project_.lb_Instruments.append(body);
@@ -354,7 +353,7 @@ void RecordCommands::addEquipment() {
 
 void RecordCommands::addAntenna() {
     std::string body;
-    if (editAntenna(body) == kSaved) {
+    if (editAntenna(body) == ui::kAccepted) {
         const UndoStep step(project_, "Add Antenna " + slice(body, 0, kJsanWidth));
         project_.markModified();
         project_.lb_Antennas.append(body);
@@ -378,7 +377,7 @@ void RecordCommands::modifyBodyRecord(RecordList list, TextStore& store, const c
         return;
     }
     std::string body = store.at(row);
-    if ((this->*edit)(body) != kSaved) {
+    if ((this->*edit)(body) != ui::kAccepted) {
         return;
     }
     const UndoStep step(project_,

@@ -12,6 +12,11 @@
 
 namespace ardel::ui {
 
+// The results of a modal dialog: what done() is given when the user saves or
+// accepts, and what closing it any other way gives.
+inline constexpr int kAccepted = 1;
+inline constexpr int kCancelled = 0;
+
 class Form {
 public:
     Form() = default;
@@ -32,7 +37,7 @@ public:
     ComboBox& comboBox(const std::string& name) { return as<ComboBox>(name); }
     ListView& listView(const std::string& name) { return as<ListView>(name); }
 
-    // Modal dialogs: runs until done() is called or the user closes the window (result 0).
+    // Modal dialogs: runs until done() is called or the user closes the window (kCancelled).
     virtual int exec() = 0;
     virtual void done(int result) = 0;
 

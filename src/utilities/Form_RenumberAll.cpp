@@ -6,8 +6,6 @@
 namespace ardel {
 
 namespace {
-constexpr int kAccepted = 1;
-constexpr int kCancelled = 0;
 constexpr const char* kBaseBox = "textb_base";
 constexpr const char* kIncrementBox = "textb_increment";
 } // namespace
@@ -16,9 +14,9 @@ Form_RenumberAll::Form_RenumberAll(ui::Toolkit& toolkit) : form_(toolkit.createF
     form_->button("cb_OK").events.clicked = [this] {
         base_ = form_->textBox(kBaseBox).text();
         increment_ = form_->textBox(kIncrementBox).text();
-        form_->done(kAccepted);
+        form_->done(ui::kAccepted);
     };
-    form_->button("cb_Cancel").events.clicked = [this] { form_->done(kCancelled); };
+    form_->button("cb_Cancel").events.clicked = [this] { form_->done(ui::kCancelled); };
 }
 
 Form_RenumberAll::~Form_RenumberAll() = default;
@@ -33,7 +31,7 @@ int Form_RenumberAll::run(const std::string& kindWord) {
     form_->textBox(kBaseBox).setText("");
     form_->textBox(kIncrementBox).setText("");
     form_->control(kBaseBox).setFocus();
-    return form_->exec() == kAccepted ? kAccepted : kCancelled;
+    return form_->exec() == ui::kAccepted ? ui::kAccepted : ui::kCancelled;
 }
 
 } // namespace ardel

@@ -6,17 +6,15 @@
 namespace ardel {
 
 namespace {
-constexpr int kAccepted = 1;
-constexpr int kCancelled = 0;
 constexpr const char* kNumberBox = "textb_numbertext";
 } // namespace
 
 Form_RenumberOne::Form_RenumberOne(ui::Toolkit& toolkit) : form_(toolkit.createForm(formRenumberOneDecl())) {
     form_->button("cb_OK").events.clicked = [this] {
         newNumber_ = form_->textBox(kNumberBox).text();
-        form_->done(kAccepted);
+        form_->done(ui::kAccepted);
     };
-    form_->button("cb_Cancel").events.clicked = [this] { form_->done(kCancelled); };
+    form_->button("cb_Cancel").events.clicked = [this] { form_->done(ui::kCancelled); };
 }
 
 Form_RenumberOne::~Form_RenumberOne() = default;
@@ -29,7 +27,7 @@ int Form_RenumberOne::run(const std::string& kindWord, const std::string& curren
     form_->label("label_2").setText(ui::format("New %s Serial Number", kind));
     form_->textBox(kNumberBox).setText("");
     form_->control(kNumberBox).setFocus();
-    return form_->exec() == kAccepted ? kAccepted : kCancelled;
+    return form_->exec() == ui::kAccepted ? ui::kAccepted : ui::kCancelled;
 }
 
 } // namespace ardel

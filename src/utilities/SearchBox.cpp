@@ -9,8 +9,6 @@
 namespace ardel {
 
 namespace {
-constexpr int kAccepted = 1;
-constexpr int kCancelled = 0;
 constexpr const char* kTextBox = "textb_1";
 constexpr const char* kRows = "lb_1";
 } // namespace
@@ -22,8 +20,8 @@ SearchBox::SearchBox(ui::Toolkit& toolkit) : form_(toolkit.createForm(searchBoxD
             search();
         }
     };
-    form_->button("cb_OK").events.clicked = [this] { form_->done(kAccepted); };
-    form_->button("cb_Cancel").events.clicked = [this] { form_->done(kCancelled); };
+    form_->button("cb_OK").events.clicked = [this] { form_->done(ui::kAccepted); };
+    form_->button("cb_Cancel").events.clicked = [this] { form_->done(ui::kCancelled); };
 }
 
 SearchBox::~SearchBox() {
@@ -48,7 +46,7 @@ int SearchBox::run() {
     form_->listView(kRows).setSelectedIndex(resultIndex_);
     opening_ = false;
     form_->control(kTextBox).setFocus();
-    const int result = form_->exec() == kAccepted ? kAccepted : kCancelled;
+    const int result = form_->exec() == ui::kAccepted ? ui::kAccepted : ui::kCancelled;
     rows_.clear();
     return result;
 }

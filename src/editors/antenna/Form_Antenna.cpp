@@ -10,9 +10,6 @@ namespace ardel {
 
 namespace {
 
-constexpr int kSaved = 1;
-constexpr int kCancelled = 0;
-
 // The *72* body: JSAN, 3 blanks, antenna code (type and radome), 8 blanks, serial number
 // in 20 columns, 16 blanks.
 constexpr const char* kAntennaBodyFormat = "%-3.3s   %-20.20s        %-20.20s                ";
@@ -88,17 +85,17 @@ void Form_Antenna::bindEvents() {
         }
     };
     form_->button("cb_OK").events.clicked = [this] { save(); };
-    form_->button("cb_Cancel").events.clicked = [this] { form_->done(kCancelled); };
+    form_->button("cb_Cancel").events.clicked = [this] { form_->done(ui::kCancelled); };
     form_->button("cb_4").events.clicked = [this] { showCodeHelp(toolkit_); };
 }
 
 int Form_Antenna::run(std::string& body, const TextStore& defaults) {
     open(body, defaults);
-    if (form_->exec() != kSaved) {
-        return kCancelled;
+    if (form_->exec() != ui::kAccepted) {
+        return ui::kCancelled;
     }
     body = saved_;
-    return kSaved;
+    return ui::kAccepted;
 }
 
 void Form_Antenna::open(const std::string& body, const TextStore& defaults) {
@@ -140,7 +137,7 @@ void Form_Antenna::save() {
         return;
     }
     saved_ = builtBody();
-    form_->done(kSaved);
+    form_->done(ui::kAccepted);
 }
 
 // A typed code is taken as typed: its first 20 characters.

@@ -9,9 +9,6 @@ namespace ardel {
 
 namespace {
 
-constexpr int kSaved = 1;
-constexpr int kCancelled = 0;
-
 // The *70* body: JSIN, equipment code, 6 blanks, manufacturer, type, model, serial number.
 constexpr const char* kInstrumentBodyFormat = "%-3.3s%-3.3s      %-18.18s%-22.22s%-8.8s%-10.10s";
 
@@ -70,16 +67,16 @@ void FormEquipment::bindEvents() {
         }
     };
     form_->button("cb_OK").events.clicked = [this] { save(); };
-    form_->button("cb_Cancel").events.clicked = [this] { form_->done(kCancelled); };
+    form_->button("cb_Cancel").events.clicked = [this] { form_->done(ui::kCancelled); };
 }
 
 int FormEquipment::run(std::string& body, const TextStore& defaults) {
     open(body, defaults);
-    if (form_->exec() != kSaved) {
-        return kCancelled;
+    if (form_->exec() != ui::kAccepted) {
+        return ui::kCancelled;
     }
     body = saved_;
-    return kSaved;
+    return ui::kAccepted;
 }
 
 void FormEquipment::open(const std::string& body, const TextStore& defaults) {
@@ -128,7 +125,7 @@ void FormEquipment::save() {
         return;
     }
     saved_ = builtBody();
-    form_->done(kSaved);
+    form_->done(ui::kAccepted);
 }
 
 std::string FormEquipment::builtBody() const {

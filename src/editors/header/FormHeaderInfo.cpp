@@ -11,9 +11,6 @@ namespace {
 
 using Header = FormHeaderInfoFDXStruct;
 
-constexpr int kSaved = 1;
-constexpr int kCancelled = 0;
-
 // A header field edited in a text box (or carried in a hidden one) as it stands.
 struct TextField {
     const char* box;
@@ -105,20 +102,20 @@ void FormHeaderInfo::bindEvents() {
             lookUpDatum(datum.itemText(datum.selectedIndex()));
         }
     };
-    form_->button("cb_1").events.clicked = [this] { form_->done(kSaved); };
-    form_->button("cb_2").events.clicked = [this] { form_->done(kCancelled); };
+    form_->button("cb_1").events.clicked = [this] { form_->done(ui::kAccepted); };
+    form_->button("cb_2").events.clicked = [this] { form_->done(ui::kCancelled); };
     form_->button("cb_3").events.clicked = [this] { showAgenciesTable(toolkit_); };
     form_->button("cb_4").events.clicked = [this] { showCountriesTable(toolkit_); };
 }
 
 int FormHeaderInfo::run(FormHeaderInfoFDXStruct& header, bool& newHeaderFlag) {
     open(header, newHeaderFlag);
-    if (form_->exec() != kSaved) {
-        return kCancelled;
+    if (form_->exec() != ui::kAccepted) {
+        return ui::kCancelled;
     }
     save(header);
     newHeaderFlag = false;
-    return kSaved;
+    return ui::kAccepted;
 }
 
 void FormHeaderInfo::open(const FormHeaderInfoFDXStruct& header, bool newHeader) {

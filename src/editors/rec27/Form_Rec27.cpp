@@ -30,9 +30,6 @@ namespace {
 
 using rec27::NumberField;
 
-constexpr int kSaved = 1;
-constexpr int kCancelled = 0;
-
 using namespace rec27::entry;
 
 // clang-format off
@@ -153,7 +150,7 @@ void Form_Rec27::bindEvents() {
     form_->textBox(kDryBulb).events.focusGained = [this] { form_->textBox(kDryBulb).selectAll(); };
     form_->button("cb_Compute").events.clicked = [this] { computeHumidity(); };
     form_->button("cb_OK").events.clicked = [this] { save(); };
-    form_->button("cb_Cancel").events.clicked = [this] { form_->done(kCancelled); };
+    form_->button("cb_Cancel").events.clicked = [this] { form_->done(ui::kCancelled); };
 }
 
 void Form_Rec27::bindNumberField(const NumberField& field) {
@@ -164,11 +161,11 @@ void Form_Rec27::bindNumberField(const NumberField& field) {
 
 int Form_Rec27::run(std::string& entry, const TextStore& defaults) {
     open(entry, defaults);
-    if (form_->exec() != kSaved) {
-        return kCancelled;
+    if (form_->exec() != ui::kAccepted) {
+        return ui::kCancelled;
     }
     entry = saved_;
-    return kSaved;
+    return ui::kAccepted;
 }
 
 // Every showing starts from its entry alone: the fields of the last one are cleared.
@@ -296,7 +293,7 @@ void Form_Rec27::save() {
         return;
     }
     saved_ = entryFromFields();
-    form_->done(kSaved);
+    form_->done(ui::kAccepted);
 }
 
 // An empty date or time is saved as blanks; one that is partly filled or names no

@@ -12,9 +12,6 @@ namespace ardel {
 
 namespace {
 
-constexpr int kSaved = 1;
-constexpr int kCancelled = 0;
-
 constexpr const char* kManufacturerList = "combo_manufacturer";
 constexpr const char* kMediaIdBox = "textb_MediaID";
 constexpr const char* kSessionIdBox = "textb_sessionID";
@@ -123,7 +120,7 @@ void Form_Session::bindEvents() {
     form_->button("cb_Modify").events.clicked = [this] { modifyEntry(); };
     form_->button("cb_Delete").events.clicked = [this] { deleteEntry(); };
     form_->button("cb_OK").events.clicked = [this] { save(); };
-    form_->button("cb_Cancel").events.clicked = [this] { form_->done(kCancelled); };
+    form_->button("cb_Cancel").events.clicked = [this] { form_->done(ui::kCancelled); };
 }
 
 int Form_Session::run(const SessionInputs& inputs, std::string& packed, const TextStore& defaults) {
@@ -133,11 +130,11 @@ int Form_Session::run(const SessionInputs& inputs, std::string& packed, const Te
     open(packed);
     const int result = form_->exec();
     rec27_.reset();
-    if (result != kSaved) {
-        return kCancelled;
+    if (result != ui::kAccepted) {
+        return ui::kCancelled;
     }
     packed = saved_;
-    return kSaved;
+    return ui::kAccepted;
 }
 
 void Form_Session::open(const std::string& packed) {
@@ -267,7 +264,7 @@ void Form_Session::addEntry() {
         return;
     }
     std::string entry;
-    if (rec27_->run(entry, *defaults_) == kSaved) {
+    if (rec27_->run(entry, *defaults_) == ui::kAccepted) {
         entries_.append(entry);
         recomputeMediaId();
     }
@@ -281,7 +278,7 @@ void Form_Session::modifyEntry() {
         return;
     }
     std::string entry = entries_.at(selected);
-    if (rec27_->run(entry, *defaults_) == kSaved) {
+    if (rec27_->run(entry, *defaults_) == ui::kAccepted) {
         entries_.remove(selected);
         entries_.append(entry);
         recomputeMediaId();
@@ -308,7 +305,7 @@ void Form_Session::save() {
         checkCableLength();
     }
     saved_ = packed();
-    form_->done(kSaved);
+    form_->done(ui::kAccepted);
 }
 
 std::string Form_Session::packed() const {

@@ -15,8 +15,6 @@ namespace ardel {
 
 namespace {
 
-constexpr int kSaved = 1;
-constexpr int kCancelled = 0;
 constexpr std::size_t kBodyWidth = 70;
 
 using namespace station_layout;
@@ -155,7 +153,7 @@ void Form_Station::bindEvents() {
     bindHeightsEvents();
     form_->button("cb_1").events.clicked = [this] { showCountriesTable(toolkit_); };
     form_->button("cb_OK").events.clicked = [this] { save(); };
-    form_->button("cb_Cancel").events.clicked = [this] { form_->done(kCancelled); };
+    form_->button("cb_Cancel").events.clicked = [this] { form_->done(ui::kCancelled); };
 }
 
 void Form_Station::bindHeightsEvents() {
@@ -199,11 +197,11 @@ int Form_Station::run(StationBodies& bodies, const std::string& agencyAbbreviati
     serfil_ = &serfil;
     defaults_ = &defaults;
     open(bodies);
-    if (form_->exec() != kSaved) {
-        return kCancelled;
+    if (form_->exec() != ui::kAccepted) {
+        return ui::kCancelled;
     }
     bodies = saved_;
-    return kSaved;
+    return ui::kAccepted;
 }
 
 // Every showing starts from its inputs alone: the fields are emptied first, and the
@@ -443,7 +441,7 @@ void Form_Station::save() {
         saved_.fixed = given_.fixed;
     }
     saved_.id = ui::format("%-4.4s", text(kIdBox).c_str());
-    form_->done(kSaved);
+    form_->done(ui::kAccepted);
 }
 
 // Enter saves with the focus still in a field: a field changed since it was last left
