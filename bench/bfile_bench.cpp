@@ -13,7 +13,7 @@
 #include "ui/Text.h"
 #include "utilities/Renumbering.h"
 #include "utilities/Sorting.h"
-#include "validate/ProjectCheck.h"
+#include "check/ProjectCheck.h"
 
 #include <algorithm>
 #include <chrono>
@@ -243,10 +243,10 @@ int main() {
              readProject(file, work, true);
          }},
         {[&] { recovery.write(project); }},
-        {[&] { validate::checkProject(project, validate::writtenLines(project)); }},
+        {[&] { check::checkProject(project, check::writtenLines(project)); }},
         {[&] { checkFile(file); }},
     });
-    const std::size_t problems = validate::checkProject(project, validate::writtenLines(project)).size();
+    const std::size_t problems = check::checkProject(project, check::writtenLines(project)).size();
     const double copySeconds = best[0], writeSeconds = best[1], readSeconds = best[2];
 
     Project check;

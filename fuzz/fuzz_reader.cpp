@@ -23,7 +23,7 @@
 #include "utilities/Defaults.h"
 #include "utilities/Serfil.h"
 #include "utilities/SerfilAndDefaultsFiles.h"
-#include "validate/ProjectCheck.h"
+#include "check/ProjectCheck.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -63,7 +63,7 @@ std::string written(const Project& project) {
 
 void checkAsWritten(const Project& project, const std::string& file) {
     const auto lines = static_cast<long>(std::count(file.begin(), file.end(), '\n'));
-    for (const validate::Problem& problem : validate::checkProject(project, validate::writtenLines(project))) {
+    for (const check::Problem& problem : check::checkProject(project, check::writtenLines(project))) {
         if (problem.line < 0 || problem.line > lines) {
             fail("the project check reports a problem beyond the written file");
         }

@@ -67,11 +67,11 @@ int validateFile(const std::string& path, std::ostream& out) {
         return kUnreadable;
     }
     bool errors = result.outcome == FileCheckOutcome::Stopped;
-    for (const validate::Problem& problem : result.problems) {
-        out << validate::diagnosticLine(path, problem) << '\n';
-        errors = errors || problem.severity == validate::Severity::Error;
+    for (const check::Problem& problem : result.problems) {
+        out << check::diagnosticLine(path, problem) << '\n';
+        errors = errors || problem.severity == check::Severity::Error;
     }
-    if (const std::string summary = validate::summaryLine(result.problems); !summary.empty()) {
+    if (const std::string summary = check::summaryLine(result.problems); !summary.empty()) {
         out << summary << '\n';
     }
     if (errors) {

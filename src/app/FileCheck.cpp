@@ -11,9 +11,9 @@ namespace ardel {
 
 namespace {
 
-using validate::Place;
-using validate::Problem;
-using validate::Severity;
+using check::Place;
+using check::Problem;
+using check::Severity;
 
 constexpr int kKeyColumn = 11;     // the SSN, JSIN or JSAN after the record prefix
 constexpr int kOldCodeColumn = 14; // the antenna code of an old *71* record
@@ -48,7 +48,7 @@ constexpr ReaderReport kReports[] = {
 // Takes in the lines of the records kept and the reports of the reader.
 class Observer : public ReadObserver {
 public:
-    validate::RecordLines lines;
+    check::RecordLines lines;
     std::vector<Problem> problems;
 
     void kept(std::string_view code, int index, long line) override {
@@ -127,9 +127,9 @@ FileCheck checkFile(const std::string& path) {
     case ReadOutcome::Completed:
         break;
     }
-    result.problems = validate::checkProject(project, observer.lines);
+    result.problems = check::checkProject(project, observer.lines);
     result.problems.insert(result.problems.end(), observer.problems.begin(), observer.problems.end());
-    validate::sortProblems(result.problems);
+    check::sortProblems(result.problems);
     return result;
 }
 

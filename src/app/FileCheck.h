@@ -3,7 +3,7 @@
 // then checked, with every record reported at its line in the file.
 #pragma once
 
-#include "validate/ProjectCheck.h"
+#include "check/ProjectCheck.h"
 
 #include <string>
 #include <vector>
@@ -18,7 +18,7 @@ enum class FileCheckOutcome {
 
 struct FileCheck {
     FileCheckOutcome outcome = FileCheckOutcome::Read;
-    std::vector<validate::Problem> problems; // in file order
+    std::vector<check::Problem> problems; // in file order
 };
 
 FileCheck checkFile(const std::string& path);

@@ -101,7 +101,7 @@ Form1::Form1(ui::Toolkit& toolkit)
     bindMenus();
     bindRecentFiles();
     form_->fileDropped = [this](const std::string& path) { commands_.openFile(path); };
-    problems_.openRecord = [this](const validate::Problem& problem) { openProblemRecord(problem); };
+    problems_.openRecord = [this](const check::Problem& problem) { openProblemRecord(problem); };
     problems_.refreshRequested = [this] { checkProject(); };
     form_->closeRequested = [this] { return closing_ || commands_.mayClose(); };
     form_->setCaption(kStartupTitle);
@@ -274,8 +274,8 @@ void Form1::checkProject() {
 }
 
 // The record's editor, run as its list's Modify command runs it on the selected line.
-void Form1::openProblemRecord(const validate::Problem& problem) {
-    using validate::Place;
+void Form1::openProblemRecord(const check::Problem& problem) {
+    using check::Place;
     if (problem.place == Place::Header) {
         editHeader();
         return;

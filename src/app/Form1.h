@@ -53,7 +53,7 @@ private:
     void editHeader();
     void exitProgram();
     void checkProject();
-    void openProblemRecord(const validate::Problem& problem);
+    void openProblemRecord(const check::Problem& problem);
 
     ui::Toolkit& toolkit_;
     Project project_;

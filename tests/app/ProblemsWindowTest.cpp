@@ -123,7 +123,7 @@ TEST_F(ProblemsWindowTest, FileWrittenThroughTheEditorsHasNoProblem) {
     main().triggerMenu(menu::kSaveAs);
     const FileCheck result = checkFile(path);
     EXPECT_EQ(result.outcome, FileCheckOutcome::Read);
-    EXPECT_TRUE(result.problems.empty()) << validate::diagnosticLine(path, result.problems.front());
+    EXPECT_TRUE(result.problems.empty()) << check::diagnosticLine(path, result.problems.front());
     main().pressShortcut("F7");
     EXPECT_EQ(main().statusText(), kNoProblems);
 }

@@ -22,10 +22,10 @@ Form_Problems::Form_Problems(ui::Toolkit& toolkit, const Project& project)
 }
 
 int Form_Problems::check() {
-    problems_ = validate::checkProject(project_, validate::writtenLines(project_));
+    problems_ = check::checkProject(project_, check::writtenLines(project_));
     std::vector<std::string> lines;
     lines.reserve(problems_.size());
-    for (const validate::Problem& problem : problems_) {
+    for (const check::Problem& problem : problems_) {
         lines.push_back(listLine(problem));
     }
     lines_.assign(std::move(lines));
@@ -36,15 +36,15 @@ int Form_Problems::check() {
     return static_cast<int>(problems_.size());
 }
 
-std::string Form_Problems::listLine(const validate::Problem& problem) {
-    return ui::format("%-8s%6ld %-6s %-4s %-22.22s %s", validate::severityName(problem.severity), problem.line,
+std::string Form_Problems::listLine(const check::Problem& problem) {
+    return ui::format("%-8s%6ld %-6s %-4s %-22.22s %s", check::severityName(problem.severity), problem.line,
                       problem.record.c_str(), problem.key.c_str(), problem.field.c_str(), problem.text.c_str());
 }
 
 void Form_Problems::doubleClicked() {
     const int index = form_->listView(kProblemsList).selectedIndex();
     if (index >= 0 && index < static_cast<int>(problems_.size()) && openRecord) {
-        const validate::Problem problem = problems_[static_cast<std::size_t>(index)]; // a check may follow the editing
+        const check::Problem problem = problems_[static_cast<std::size_t>(index)]; // a check may follow the editing
         openRecord(problem);
     }
 }

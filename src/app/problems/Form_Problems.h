@@ -8,7 +8,7 @@
 #include "model/Project.h"
 #include "model/TextStore.h"
 #include "ui/Toolkit.h"
-#include "validate/ProjectCheck.h"
+#include "check/ProjectCheck.h"
 
 #include <functional>
 #include <memory>
@@ -27,16 +27,16 @@ public:
     // Returns the number of problems found.
     int check();
     bool isOpen() const { return open_; }
-    const std::vector<validate::Problem>& problems() const { return problems_; }
+    const std::vector<check::Problem>& problems() const { return problems_; }
     ui::Form& form() { return *form_; }
 
     // Told the problem double-clicked.
-    std::function<void(const validate::Problem&)> openRecord;
+    std::function<void(const check::Problem&)> openRecord;
     // Told the F7 or Refresh press made in this window.
     std::function<void()> refreshRequested;
 
     // The line the list shows for a problem.
-    static std::string listLine(const validate::Problem& problem);
+    static std::string listLine(const check::Problem& problem);
 
 private:
     void doubleClicked();
@@ -44,7 +44,7 @@ private:
     const Project& project_;
     std::unique_ptr<ui::Form> form_;
     TextStore lines_;
-    std::vector<validate::Problem> problems_;
+    std::vector<check::Problem> problems_;
     bool open_ = false;
 };
 

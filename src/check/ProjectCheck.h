@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-namespace ardel::validate {
+namespace ardel::check {
 
 enum class Severity { Error, Warning, Note };
 
@@ -58,4 +58,4 @@ std::string diagnosticLine(const std::string& file, const Problem& problem);
 // "N errors, M warnings"; empty when there are no problems.
 std::string summaryLine(const std::vector<Problem>& problems);
 
-} // namespace ardel::validate
+} // namespace ardel::check

@@ -1,7 +1,7 @@
 // The project check through `ardel --validate`: the example is clean, each seeded
 // fault is reported once at its line, column and severity, a stopped read is still
 // checked, the statuses, and the printed lines read back by a regular expression.
-#include "validate/ProjectCheck.h"
+#include "check/ProjectCheck.h"
 #include "app/Batch.h"
 #include "app/FileCheck.h"
 #include "bfile/BFileReader.h"
@@ -17,8 +17,8 @@ namespace {
 using testing::readFile;
 using testing::TempDir;
 using testing::writeFile;
-using validate::Problem;
-using validate::Severity;
+using check::Problem;
+using check::Severity;
 
 const std::string kExample = ARDEL_SOURCE_DIR "/examples/harbour_survey.bfl";
 
@@ -55,7 +55,7 @@ std::string withEdits(const std::vector<Edit>& edits) {
 std::string describe(const std::vector<Problem>& problems) {
     std::string out;
     for (const Problem& problem : problems) {
-        out += "\n  " + validate::diagnosticLine("f", problem);
+        out += "\n  " + check::diagnosticLine("f", problem);
     }
     return out;
 }
@@ -181,7 +181,7 @@ TEST(ProjectCheckTest, ProblemsNameTheirRecordKeyAndField) {
     EXPECT_EQ(problem.key, "0001");
     EXPECT_EQ(problem.field, "latitude");
     EXPECT_EQ(problem.text, "latitude: Illegal minutes subfield in 476031.12345");
-    EXPECT_EQ(problem.place, validate::Place::Station);
+    EXPECT_EQ(problem.place, check::Place::Station);
     EXPECT_EQ(problem.index, 0);
 }
 
@@ -272,7 +272,7 @@ TEST(ProjectCheckTest, ProjectInMemoryIsReportedAtTheLinesTheWriterWouldWrite) {
     project.fileName = kExample;
     loadConversionTable(project.lb_J2M);
     ASSERT_EQ(readBFile(project, toolkit, warning, false), ReadOutcome::Completed);
-    const validate::RecordLines read = validate::writtenLines(project);
+    const check::RecordLines read = check::writtenLines(project);
     EXPECT_EQ(read.title, 2);
     EXPECT_EQ(read.project, 4);
     EXPECT_EQ(read.sessions, (std::vector<long>{6, 10, 13}));
@@ -284,7 +284,7 @@ TEST(ProjectCheckTest, ProjectInMemoryIsReportedAtTheLinesTheWriterWouldWrite) {
 
     project.lb_Stations.append(
         buildStationLine(project.lb_Stations.at(1).substr(station_line::kBody).replace(0, 4, "0004"), "NEWS"));
-    const std::vector<Problem> problems = validate::checkProject(project, validate::writtenLines(project));
+    const std::vector<Problem> problems = check::checkProject(project, check::writtenLines(project));
     ASSERT_EQ(problems.size(), 1u) << describe(problems);
     EXPECT_EQ(problems[0].severity, Severity::Warning);
     EXPECT_EQ(problems[0].line, 27); // after 0003 and its *86*

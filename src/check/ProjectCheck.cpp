@@ -2,7 +2,7 @@
 // record layouts the columns, and the field validators decide what is laid out and
 // in range. The validators are run on a toolkit that shows nothing and keeps the
 // text of the box they would have shown, which becomes the problem's text.
-#include "validate/ProjectCheck.h"
+#include "check/ProjectCheck.h"
 
 #include "bfile/HeaderLayout.h"
 #include "editors/antenna/AntennaCodes.h"
@@ -23,7 +23,7 @@
 #include <stdexcept>
 #include <unordered_set>
 
-namespace ardel::validate {
+namespace ardel::check {
 
 namespace {
 
@@ -792,4 +792,4 @@ std::string summaryLine(const std::vector<Problem>& problems) {
     return ui::format("%ld errors, %ld warnings", static_cast<long>(errors), static_cast<long>(warnings));
 }
 
-} // namespace ardel::validate
+} // namespace ardel::check
