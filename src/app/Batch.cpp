@@ -24,7 +24,7 @@ bool readAsOpen(Project& project, const std::string& path, ConsoleToolkit& conso
     return readBFile(project, console, warning, false) == ReadOutcome::Completed;
 }
 
-int check(const std::string& path, std::ostream& out) {
+int checkRead(const std::string& path, std::ostream& out) {
     ConsoleToolkit console(out);
     Project project;
     if (!readAsOpen(project, path, console)) {
@@ -113,7 +113,7 @@ std::optional<int> runBatch(const std::vector<std::string>& args, std::ostream& 
         return kClean;
     }
     if (option == "--check" && operands == 1) {
-        return check(args[1], out);
+        return checkRead(args[1], out);
     }
     if (option == "--validate" && operands == 1) {
         return validateFile(args[1], out);
