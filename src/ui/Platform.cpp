@@ -4,6 +4,9 @@
 #include <string>
 #include <system_error>
 
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace ardel::ui {
@@ -11,6 +14,29 @@ namespace ardel::ui {
 bool fileExists(const std::string& path) {
     std::error_code error;
     return !path.empty() && std::filesystem::is_regular_file(path, error);
+}
+
+OpenedFile openRegularFile(const std::string& path) {
+    struct stat status {};
+    if (::stat(path.c_str(), &status) != 0) {
+        return {errno == ENOENT || errno == ENOTDIR ? OpenResult::Missing : OpenResult::Refused, nullptr};
+    }
+    if (!S_ISREG(status.st_mode)) {
+        return {OpenResult::Refused, nullptr};
+    }
+    const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (descriptor < 0) {
+        return {OpenResult::Refused, nullptr};
+    }
+    std::FILE* file = nullptr;
+    if (::fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode)) {
+        file = ::fdopen(descriptor, "rb");
+    }
+    if (file == nullptr) {
+        ::close(descriptor);
+        return {OpenResult::Refused, nullptr};
+    }
+    return {OpenResult::Opened, FileHandle(file)};
 }
 
 std::string programPath() {
