@@ -306,9 +306,12 @@ constexpr MeasurementCode kMeasurementCodes[] = {
 // One run of the check over one project.
 class Checker {
 public:
-    Checker(const Project& project, const RecordLines& lines) : project_(project), lines_(lines) { indexKeys(); }
+    Checker(const Project& project, const RecordLines& lines, ProblemList& problems)
+        : project_(project), lines_(lines), problems_(problems) {
+        indexKeys();
+    }
 
-    std::vector<Problem> run();
+    void run();
 
 private:
     // Where the problems being found go: the record, its line and what opens it.
@@ -352,7 +355,7 @@ private:
     const Lists& lists_ = lists();
     QuietToolkit quiet_;
     Target target_{};
-    std::vector<Problem> problems_;
+    ProblemList& problems_;
     std::unordered_set<std::string> stationsWithSessions_;
     std::unordered_set<std::string> usedInstruments_, usedAntennas_;
     std::optional<century::CalendarDate> start_;
@@ -362,15 +365,15 @@ private:
 };
 
 void Checker::add(Severity severity, int column, std::string field, std::string text) {
-    problems_.push_back({.severity = severity,
-                         .line = target_.line,
-                         .column = column,
-                         .record = target_.record,
-                         .key = target_.key,
-                         .field = std::move(field),
-                         .text = std::move(text),
-                         .place = target_.place,
-                         .index = target_.index});
+    problems_.add({.severity = severity,
+                   .line = target_.line,
+                   .column = column,
+                   .record = target_.record,
+                   .key = target_.key,
+                   .field = std::move(field),
+                   .text = std::move(text),
+                   .place = target_.place,
+                   .index = target_.index});
 }
 
 bool Checker::refused(bool passed, int column, const char* field) {
@@ -401,15 +404,13 @@ void Checker::indexKeys() {
     endMonth_ = leadingInt(project_.header.ProjectEndDate);
 }
 
-std::vector<Problem> Checker::run() {
+void Checker::run() {
     checkHeader();
     checkSessions();
     checkInstruments();
     checkAntennas();
     checkStations();
     checkHeights();
-    sortProblems(problems_);
-    return std::move(problems_);
 }
 
 // --- The header records ---
@@ -755,7 +756,65 @@ RecordLines writtenLines(const Project& project) {
 }
 
 std::vector<Problem> checkProject(const Project& project, const RecordLines& lines) {
-    return Checker(project, lines).run();
+    ProblemList problems;
+    checkProject(project, lines, problems);
+    return problems.take();
+}
+
+void checkProject(const Project& project, const RecordLines& lines, ProblemList& problems) {
+    Checker(project, lines, problems).run();
+}
+
+bool ProblemList::before(const Entry& a, const Entry& b) {
+    const Problem& p = a.problem;
+    const Problem& q = b.problem;
+    return p.line != q.line ? p.line < q.line : p.column != q.column ? p.column < q.column : a.order < b.order;
+}
+
+void ProblemList::count(Severity severity) {
+    switch (severity) {
+    case Severity::Error:
+        ++unlisted_.errors;
+        break;
+    case Severity::Warning:
+        ++unlisted_.warnings;
+        break;
+    case Severity::Note:
+        ++unlisted_.notes;
+        break;
+    }
+}
+
+// Below the limit a problem is simply kept; at it, one that comes before the last one
+// kept takes its place.
+void ProblemList::add(Problem problem) {
+    Entry entry{std::move(problem), added_++};
+    if (kept_.size() < limit_) {
+        kept_.push_back(std::move(entry));
+        if (kept_.size() == limit_) {
+            std::make_heap(kept_.begin(), kept_.end(), before);
+        }
+        return;
+    }
+    if (kept_.empty() || !before(entry, kept_.front())) {
+        count(entry.problem.severity);
+        return;
+    }
+    std::pop_heap(kept_.begin(), kept_.end(), before);
+    count(kept_.back().problem.severity);
+    kept_.back() = std::move(entry);
+    std::push_heap(kept_.begin(), kept_.end(), before);
+}
+
+std::vector<Problem> ProblemList::take() {
+    std::sort(kept_.begin(), kept_.end(), before);
+    std::vector<Problem> problems;
+    problems.reserve(kept_.size());
+    for (Entry& entry : kept_) {
+        problems.push_back(std::move(entry.problem));
+    }
+    kept_.clear();
+    return problems;
 }
 
 void sortProblems(std::vector<Problem>& problems) {

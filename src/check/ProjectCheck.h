@@ -7,6 +7,8 @@
 
 #include "model/Project.h"
 
+#include <cstddef>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -40,11 +42,48 @@ struct RecordLines {
     std::vector<long> sessions, instruments, antennas, stations, heights, fixed; // by store index
 };
 
+// The most problems a check of a file lists; like a compiler's errors, the ones after
+// them are only counted.
+inline constexpr std::size_t kMostProblemsListed = 10000;
+
+struct ProblemCounts {
+    long errors = 0, warnings = 0, notes = 0;
+    long total() const { return errors + warnings + notes; }
+};
+
+// Problems gathered up to a limit, in any order: the first ones by line and column are
+// kept, however many are added, and the others are only counted.
+class ProblemList {
+public:
+    explicit ProblemList(std::size_t limit = std::numeric_limits<std::size_t>::max()) : limit_(limit) {}
+
+    void add(Problem problem);
+    // The problems kept, sorted as sortProblems sorts them; the list is left empty.
+    std::vector<Problem> take();
+    // The problems added beyond the limit.
+    const ProblemCounts& unlisted() const { return unlisted_; }
+
+private:
+    struct Entry {
+        Problem problem;
+        std::size_t order; // problems at one place stay in the order they were added
+    };
+    static bool before(const Entry& a, const Entry& b);
+    void count(Severity severity);
+
+    std::size_t limit_;
+    std::size_t added_ = 0;
+    std::vector<Entry> kept_; // once full, a heap whose top is the last problem kept
+    ProblemCounts unlisted_;
+};
+
 // The lines as the writer lays the project out.
 RecordLines writtenLines(const Project& project);
 
 // Every problem of the project, sorted by line, then column.
 std::vector<Problem> checkProject(const Project& project, const RecordLines& lines);
+// The same problems added to `problems`.
+void checkProject(const Project& project, const RecordLines& lines, ProblemList& problems);
 
 // Sorts by line, then column, keeping the order of problems at the same place.
 void sortProblems(std::vector<Problem>& problems);
