@@ -15,6 +15,9 @@ namespace {
 
 using namespace batch_status;
 
+constexpr char kUnlistedProblems[] = "%ld more problems were found and are not listed: %ld errors, %ld warnings, %ld "
+                                     "notes";
+
 // Reads the file as Open does: an empty project, the built-in conversion table, an empty
 // SERFIL store, not merging. False when the file is missing or the reading stopped.
 bool readAsOpen(Project& project, const std::string& path, ConsoleToolkit& console) {
@@ -62,14 +65,18 @@ int convert(const std::string& in, const std::string& outPath, std::ostream& out
 // Every problem of the file in the diagnostic format, then the count.
 int validateFile(const std::string& path, std::ostream& out) {
     const FileCheck result = checkFile(path);
-    if (result.outcome == FileCheckOutcome::Missing) {
-        out << path << ": error: " << messages::kFileMissing << '\n';
+    if (result.outcome == FileCheckOutcome::Missing || result.outcome == FileCheckOutcome::Unreadable) {
+        const bool missing = result.outcome == FileCheckOutcome::Missing;
+        out << path << ": error: " << (missing ? messages::kFileMissing : messages::kUnreadableFile) << '\n';
         return kUnreadable;
     }
-    bool errors = result.outcome == FileCheckOutcome::Stopped;
+    bool errors = result.outcome == FileCheckOutcome::Stopped || result.unlisted.errors > 0;
     for (const check::Problem& problem : result.problems) {
         out << check::diagnosticLine(path, problem) << '\n';
         errors = errors || problem.severity == check::Severity::Error;
+    }
+    if (const check::ProblemCounts& more = result.unlisted; more.total() > 0) {
+        out << ui::format(kUnlistedProblems, more.total(), more.errors, more.warnings, more.notes) << '\n';
     }
     if (const std::string summary = check::summaryLine(result.problems); !summary.empty()) {
         out << summary << '\n';
@@ -77,7 +84,7 @@ int validateFile(const std::string& path, std::ostream& out) {
     if (errors) {
         return kUnreadable;
     }
-    return result.problems.empty() ? kClean : kMessages;
+    return result.problems.empty() && result.unlisted.total() == 0 ? kClean : kMessages;
 }
 
 } // namespace

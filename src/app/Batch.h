@@ -11,7 +11,8 @@
 // without a message, 1 with messages, 2 the input is missing or its reading stopped on
 // an error, 3 OUT could not be written, 64 wrong usage (the usage goes to `err`).
 // --validate prints one "FILE:LINE:COLUMN: severity: text" line per problem, in file
-// order, then "N errors, M warnings"; its status: 0 nothing found, 1 warnings or notes
+// order (at most 10,000, then one line counting the others), then "N errors, M
+// warnings"; its status: 0 nothing found, 1 warnings or notes
 // only, 2 errors, a missing file or a stopped read.
 #pragma once
 

@@ -125,7 +125,7 @@ bool DocumentCommands::chooseInputFile(const char* caption) {
 void DocumentCommands::readInto(const std::string& path) {
     project_.fileName = path;
     const ReadOutcome outcome = readBFile(project_, toolkit_, readWarning_, false);
-    if (outcome == ReadOutcome::Stopped) {
+    if (outcome == ReadOutcome::Stopped || outcome == ReadOutcome::Unreadable) {
         project_.fileName.clear();
     } else if (outcome == ReadOutcome::Completed) {
         recentFiles_.add(path);

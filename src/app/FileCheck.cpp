@@ -3,8 +3,9 @@
 #include "app/Console.h"
 #include "bfile/BFileReader.h"
 #include "bfile/ReaderMessages.h"
+#include "ui/Text.h"
 
-#include <sstream>
+#include <ostream>
 #include <string_view>
 
 namespace ardel {
@@ -17,6 +18,7 @@ using check::Severity;
 
 constexpr int kKeyColumn = 11;     // the SSN, JSIN or JSAN after the record prefix
 constexpr int kOldCodeColumn = 14; // the antenna code of an old *71* record
+constexpr int kFirstColumnCut = 81;
 
 // A reader's report that becomes a problem: the record it concerns and the text.
 struct ReaderReport {
@@ -41,6 +43,8 @@ constexpr ReaderReport kReports[] = {
     {messages::k90WithoutStation,  "*90*", "*90* record without the *80* record of its station before it; "
                                            "the read stops here"},
     {messages::kSsnMismatch,       "*27*", "*27* record of another station than its *25* record; the read stops here"},
+    {messages::kSessionTooLong,    "*25*", "session with more than 9999 *26* comment lines or *27* records: "
+                                           "the lines beyond the 9999th of each kind are dropped"},
     {messages::kUnreadableFile,    "",     "the file cannot be read on; the read stops here"},
 };
 // clang-format on
@@ -48,8 +52,10 @@ constexpr ReaderReport kReports[] = {
 // Takes in the lines of the records kept and the reports of the reader.
 class Observer : public ReadObserver {
 public:
+    explicit Observer(check::ProblemList& problems) : problems(problems) {}
+
     check::RecordLines lines;
-    std::vector<Problem> problems;
+    check::ProblemList& problems;
 
     void kept(std::string_view code, int index, long line) override {
         if (code == "10") {
@@ -65,14 +71,14 @@ public:
         } else if (code == "71" || code == "72") {
             at(lines.antennas, index) = line;
             if (code == "71") {
-                problems.push_back({.severity = Severity::Note,
-                                    .line = line,
-                                    .column = kOldCodeColumn,
-                                    .record = "*71*",
-                                    .field = "antenna code",
-                                    .text = "old *71* antenna record converted to a *72* record",
-                                    .place = Place::Antenna,
-                                    .index = index});
+                problems.add({.severity = Severity::Note,
+                              .line = line,
+                              .column = kOldCodeColumn,
+                              .record = "*71*",
+                              .field = "antenna code",
+                              .text = "old *71* antenna record converted to a *72* record",
+                              .place = Place::Antenna,
+                              .index = index});
             }
         } else if (code == "80") {
             at(lines.stations, index) = line;
@@ -87,13 +93,20 @@ public:
         for (const ReaderReport& report : kReports) {
             if (std::string_view(format) == report.format) {
                 const bool keyed = *report.record != '\0';
-                problems.push_back({.severity = Severity::Error,
-                                    .line = line,
-                                    .column = keyed ? kKeyColumn : 1,
-                                    .record = report.record,
-                                    .text = report.text});
+                problems.add({.severity = Severity::Error,
+                              .line = line,
+                              .column = keyed ? kKeyColumn : 1,
+                              .record = report.record,
+                              .text = report.text});
             }
         }
+    }
+
+    void cut(long line, std::size_t length) override {
+        problems.add({.severity = Severity::Warning,
+                      .line = line,
+                      .column = kFirstColumnCut,
+                      .text = ui::format("line of %zu columns: the columns after the 80th are not read", length)});
     }
 
 private:
@@ -109,17 +122,21 @@ private:
 } // namespace
 
 FileCheck checkFile(const std::string& path) {
-    std::ostringstream shown; // the reader's boxes: their texts are reported as problems instead
-    ConsoleToolkit console(shown);
+    std::ostream discarded(nullptr); // the reader's boxes: their texts are reported as problems instead
+    ConsoleToolkit console(discarded);
     ConsoleWarning warning(console);
     Project project;
     loadConversionTable(project.lb_J2M);
     project.fileName = path;
-    Observer observer;
+    check::ProblemList problems(check::kMostProblemsListed);
+    Observer observer(problems);
     FileCheck result;
     switch (readBFile(project, console, warning, false, &observer)) {
     case ReadOutcome::FileMissing:
         result.outcome = FileCheckOutcome::Missing;
+        return result;
+    case ReadOutcome::Unreadable:
+        result.outcome = FileCheckOutcome::Unreadable;
         return result;
     case ReadOutcome::Stopped:
         result.outcome = FileCheckOutcome::Stopped;
@@ -127,9 +144,9 @@ FileCheck checkFile(const std::string& path) {
     case ReadOutcome::Completed:
         break;
     }
-    result.problems = check::checkProject(project, observer.lines);
-    result.problems.insert(result.problems.end(), observer.problems.begin(), observer.problems.end());
-    check::sortProblems(result.problems);
+    check::checkProject(project, observer.lines, problems);
+    result.problems = problems.take();
+    result.unlisted = problems.unlisted();
     return result;
 }
 

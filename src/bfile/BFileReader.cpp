@@ -10,8 +10,6 @@
 #include "ui/Text.h"
 #include "utilities/Serfil.h"
 
-#include <filesystem>
-
 namespace ardel {
 
 namespace {
@@ -61,6 +59,7 @@ private:
     std::string_view body() const { return field(record::kBody, record::kBodyWidth); }
     std::string_view key(std::size_t width) const { return field(record::kKey, width); }
     bool isClosingRecord() const;
+    bool nextLine();
     void advance();
 
     bool readRecord(); // false when an error stopped the read
@@ -100,10 +99,24 @@ private:
     SessionWorkArea session_;
 };
 
+// Makes the next line current; a line cut to 80 columns is told to the observer.
+bool Reading::nextLine() {
+    if (!input_->next()) {
+        return false;
+    }
+    line_ = input_->line();
+    if (observer_ && input_->length() > InputLines::kWidth) {
+        observer_->cut(input_->lineNumber(), input_->length());
+    }
+    return true;
+}
+
 // Past the last line, the current line is blank: it has no record code.
 void Reading::advance() {
     static const std::string kNoLine(InputLines::kWidth, ' ');
-    line_ = input_->next() ? input_->line() : std::string_view(kNoLine);
+    if (!nextLine()) {
+        line_ = kNoLine;
+    }
 }
 
 // The last record carries the job code in place of a record code and a blank body. A
@@ -114,16 +127,14 @@ bool Reading::isClosingRecord() const {
 
 ReadOutcome Reading::run(InputLines& input) {
     input_ = &input;
-    if (input.next()) {
-        line_ = input.line();
+    if (nextLine()) {
         closingCode_ = std::string(code());
         if (!merging_) {
             takeHeader();
         }
     }
     bool completed = true;
-    while (completed && input.next()) {
-        line_ = input.line();
+    while (completed && nextLine()) {
         completed = readRecord();
     }
     if (input.failed()) {
@@ -237,33 +248,48 @@ bool Reading::readSessions() {
 }
 
 // A *25* record with the *26* comment lines and *27* occupation entries that follow it.
+// The packed session counts each kind in four digits: lines beyond the 9999th of a kind
+// are read and dropped, with one message for the session.
 bool Reading::readSession() {
     session_.part25 = field(record::kBody, record::kPart25Width);
     const long sessionLine = input_->lineNumber();
+    const std::string sessionRecord(line_);
     session_.comments.clear();
     session_.occupations.clear();
     session_.commentCount = 0;
     session_.occupationCount = 0;
+    bool overflow = false;
     advance();
-    while (code() == "26" && !isClosingRecord() && session_.commentCount < kMostLinesPerSession) {
+    for (; code() == "26" && !isClosingRecord(); advance()) {
+        if (session_.commentCount == kMostLinesPerSession) {
+            overflow = true;
+            continue;
+        }
         if (session_.commentCount > 0) {
             session_.comments += "\r\n";
         }
         session_.comments += body();
         ++session_.commentCount;
-        advance();
     }
-    while (code() == "27" && !isClosingRecord() && session_.occupationCount < kMostLinesPerSession) {
+    for (; code() == "27" && !isClosingRecord(); advance()) {
         if (key(kSsnWidth) != view(session_.part25, 0, kSsnWidth)) {
             stop(messages::kSsnMismatch);
             return false;
         }
+        if (session_.occupationCount == kMostLinesPerSession) {
+            overflow = true;
+            continue;
+        }
         session_.occupations += field(record::kOccupation, record::kOccupationWidth);
         ++session_.occupationCount;
-        advance();
     }
     if (input_->failed()) {
         return false; // a session cut short by a read error is not added
+    }
+    if (overflow) {
+        reporting(messages::kSessionTooLong, sessionLine);
+        toolkit_.messageBox(messages::kCaptionError, ui::format(messages::kSessionTooLong, sessionRecord.c_str()),
+                            ui::Icon::Stop, ui::Buttons::OK);
     }
     const int index = project_.lb_Sessions.append(buildSessionLine(session_, packSession(session_)));
     if (observer_) {
@@ -409,15 +435,16 @@ ReadOutcome readBFile(Project& project, ui::Toolkit& toolkit, Form_Warning& warn
 ReadOutcome readBFile(Project& project, ui::Toolkit& toolkit, Form_Warning& warning, bool merging,
                       ReadObserver* observer) {
     toolkit.settings().setValue("InputFile", project.fileName);
-    std::error_code error;
-    if (!std::filesystem::exists(project.fileName, error)) {
+    InputLines input;
+    switch (input.open(project.fileName)) {
+    case ui::OpenResult::Missing:
         toolkit.messageBox(messages::kCaptionError, messages::kFileMissing, ui::Icon::Stop, ui::Buttons::OK);
         return ReadOutcome::FileMissing;
-    }
-    InputLines input;
-    if (!input.open(project.fileName)) {
+    case ui::OpenResult::Refused:
         toolkit.messageBox(messages::kCaptionError, messages::kUnreadableFile, ui::Icon::Stop, ui::Buttons::OK);
-        return ReadOutcome::Stopped;
+        return ReadOutcome::Unreadable;
+    case ui::OpenResult::Opened:
+        break;
     }
     return Reading(project, toolkit, warning, merging, observer).run(input);
 }

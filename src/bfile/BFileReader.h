@@ -12,7 +12,9 @@ enum class ReadOutcome {
     Completed,   // read to its end (warnings may have been shown)
     FileMissing, // "The Input File Does Not Exist" was shown
     Stopped,     // an error stopped the read after its message; what was read before it stays
-                 // (also when the file exists but cannot be read: "The Input File Cannot Be Read")
+                 // (also when the file cannot be read to its end: "The Input File Cannot Be Read")
+    Unreadable,  // not a regular file, or it cannot be opened: "The Input File Cannot Be Read" was
+                 // shown and nothing was read
 };
 
 // Reads the file named by project.fileName. The caller prepares the stores (Open clears

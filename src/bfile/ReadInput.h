@@ -2,9 +2,9 @@
 // line made exactly one 80-column record.
 #pragma once
 
+#include "ui/Platform.h"
+
 #include <array>
-#include <cstdio>
-#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -12,7 +12,8 @@
 namespace ardel {
 
 // A line ends at a line feed; a carriage return right before it (or right before the
-// end of the file) is dropped; each byte is one column. A line is blank-padded to 80
+// end of the file) is dropped; each byte is one column. A file that holds no line feed
+// at all but carriage returns has its lines end at the carriage returns. A line is blank-padded to 80
 // columns, or cut after its 80th with the rest of it skipped. A last line without a
 // line break is read like any other; an empty file has no lines. A file is read
 // through one large buffer, so a file of any size takes little memory; bytes already
@@ -22,8 +23,8 @@ public:
     static constexpr std::size_t kWidth = 80;
     static constexpr std::size_t kBufferSize = std::size_t{1} << 16;
 
-    // Opens the file for reading; false when it cannot be opened.
-    bool open(const std::string& path);
+    // Opens the file for reading; only a regular file is opened.
+    ui::OpenResult open(const std::string& path);
     // Reads the lines of `bytes`, which must outlive the reading.
     void openBytes(std::string_view bytes);
     // Makes the next line current; false at the end of the file or on a read error.
@@ -34,14 +35,16 @@ public:
     bool failed() const { return failed_; }
     // The 1-based number of the current line; 0 before the first.
     long lineNumber() const { return lineNumber_; }
+    // The current line's length in the file, without its line end: more than kWidth
+    // when it was cut.
+    std::size_t length() const { return length_; }
 
 private:
     bool fill();
+    bool holdsNoLineFeedButCarriageReturns();
+    void restart();
 
-    struct Closer {
-        void operator()(std::FILE* file) const { std::fclose(file); }
-    };
-    std::unique_ptr<std::FILE, Closer> file_;
+    ui::FileHandle file_;
     std::vector<char> buffer_;
     const char* data_ = nullptr; // the buffer's or the bytes' first character
     std::size_t pos_ = 0;
@@ -49,6 +52,8 @@ private:
     bool atEnd_ = false;
     bool failed_ = false;
     long lineNumber_ = 0;
+    std::size_t length_ = 0;
+    char lineEnd_ = '\n';
     std::array<char, kWidth> line_{};
 };
 

@@ -3,6 +3,7 @@
 // at the lines of the file as read.
 #pragma once
 
+#include <cstddef>
 #include <string_view>
 
 namespace ardel {
@@ -19,6 +20,9 @@ public:
     // line of the session's *25* record; 0 when no line is known (a session that was in
     // memory before a merge, the notice of converted antennas).
     virtual void reporting(const char* format, long line) = 0;
+    // A line longer than 80 columns, of which the first 80 were read: its 1-based line
+    // number and its length without the line end.
+    virtual void cut(long line, std::size_t length) = 0;
 };
 
 } // namespace ardel

@@ -34,6 +34,12 @@ inline constexpr char kDuplicate86[] = "An *86* record with the Station Serial N
 inline constexpr char kDuplicate90[] = "A *90* record with the Station Serial Number %s already exists.\n"
                                        "The *90* record below will be ignored\n%s";
 
+inline constexpr char kSessionTooLong[] = "The input B-File contains a session too long to be kept whole. \n"
+                                          "              The session (*25*) record  \n"
+                                          "              %s \n"
+                                          "              has more than 9999 *26* comment lines or *27* records; \n"
+                                          "              the lines beyond the 9999th of each kind will be ignored.";
+
 inline constexpr char kIdDisagrees[] = "The input B-File is inconsistent. \n"
                                        "              The session (*25*) record  \n"
                                        "              %s \n"

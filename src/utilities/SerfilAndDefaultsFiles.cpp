@@ -3,8 +3,8 @@
 #include "ui/Platform.h"
 #include "ui/Text.h"
 
+#include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <string_view>
 #include <vector>
 
@@ -44,37 +44,62 @@ private:
 
 constexpr std::size_t kReadChunk = std::size_t{1} << 16;
 
+// Splits the chunks of a file into its lines.
+class LineSplitter {
+public:
+    void add(std::string_view chunk) {
+        for (std::size_t lineFeed; (lineFeed = chunk.find('\n')) != std::string_view::npos;
+             chunk.remove_prefix(lineFeed + 1)) {
+            line_.add(chunk.substr(0, lineFeed));
+            lines_.push_back(line_.finish());
+        }
+        line_.add(chunk);
+    }
+    std::vector<std::string> finish() {
+        if (!line_.empty()) {
+            lines_.push_back(line_.finish());
+        }
+        return std::move(lines_);
+    }
+
+private:
+    std::vector<std::string> lines_;
+    LineCollector line_;
+};
+
+std::optional<std::vector<std::string>> readImportLines(std::FILE* file) {
+    LineSplitter lines;
+    std::vector<char> buffer(kReadChunk);
+    while (const std::size_t got = std::fread(buffer.data(), 1, buffer.size(), file)) {
+        lines.add(std::string_view(buffer.data(), got));
+    }
+    if (std::ferror(file) != 0) {
+        return std::nullopt;
+    }
+    return lines.finish();
+}
+
 } // namespace
 
 std::optional<std::vector<std::string>> readImportLines(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    const ui::OpenedFile opened = ui::openRegularFile(path);
+    if (!opened.file) {
         return std::nullopt;
     }
-    return readImportLines(in);
+    return readImportLines(opened.file.get());
 }
 
 std::optional<std::vector<std::string>> readImportLines(std::istream& in) {
-    std::vector<std::string> lines;
-    LineCollector line;
+    LineSplitter lines;
     std::vector<char> buffer(kReadChunk);
     while (in) {
         in.read(buffer.data(), static_cast<std::streamsize>(buffer.size()));
-        std::string_view chunk(buffer.data(), static_cast<std::size_t>(in.gcount()));
-        for (std::size_t lineFeed; (lineFeed = chunk.find('\n')) != std::string_view::npos;
-             chunk.remove_prefix(lineFeed + 1)) {
-            line.add(chunk.substr(0, lineFeed));
-            lines.push_back(line.finish());
-        }
-        line.add(chunk);
+        lines.add(std::string_view(buffer.data(), static_cast<std::size_t>(in.gcount())));
     }
     if (in.bad()) {
         return std::nullopt;
     }
-    if (!line.empty()) {
-        lines.push_back(line.finish());
-    }
-    return lines;
+    return lines.finish();
 }
 
 std::string importStartPath(ui::Toolkit& toolkit, const char* setting) {
@@ -87,11 +112,15 @@ std::string importStartPath(ui::Toolkit& toolkit, const char* setting) {
 std::optional<std::vector<std::string>> readChosenImportFile(ui::Toolkit& toolkit, const char* setting,
                                                              const std::string& path) {
     toolkit.settings().setValue(setting, path);
-    if (!ui::fileExists(path)) {
+    const ui::OpenedFile opened = ui::openRegularFile(path);
+    if (opened.result == ui::OpenResult::Missing) {
         toolkit.messageBox(kErrorCaption, kMissingText, ui::Icon::Information, ui::Buttons::OK);
         return std::nullopt;
     }
-    std::optional<std::vector<std::string>> lines = readImportLines(path);
+    std::optional<std::vector<std::string>> lines;
+    if (opened.file) {
+        lines = readImportLines(opened.file.get());
+    }
     if (!lines) {
         toolkit.messageBox(kErrorCaption, ui::format(kUnreadableText, path.c_str()), ui::Icon::Stop, ui::Buttons::OK);
     }

@@ -18,7 +18,7 @@ inline constexpr std::size_t kImportLineWidth = 81;
 // The lines of the file, read in binary. A line ends at LF (a CR just before it is
 // dropped, and so is a CR that ends the file); a last line without a line break is
 // read too; a longer line keeps its first kImportLineWidth characters and the rest
-// of it is skipped. Nothing when the file cannot be opened or read.
+// of it is skipped. Nothing when the file is not a regular file or cannot be opened or read.
 //   "AB\r\nCD"   -> {"AB", "CD"}
 //   "AB\n\n"     -> {"AB", ""}
 //   ""           -> {}
@@ -30,7 +30,8 @@ std::optional<std::vector<std::string>> readImportLines(std::istream& in);
 std::string importStartPath(ui::Toolkit& toolkit, const char* setting);
 
 // For the file the user chose: remembers the path in the setting (before anything else),
-// then reads its lines. A missing or unreadable file is reported and gives nothing.
+// then reads its lines. A missing or unreadable file (a folder, FIFO, device or socket
+// too) is reported and gives nothing.
 std::optional<std::vector<std::string>> readChosenImportFile(ui::Toolkit& toolkit, const char* setting,
                                                              const std::string& path);
 

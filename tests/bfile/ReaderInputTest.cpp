@@ -16,7 +16,7 @@ std::vector<std::string> linesOf(const std::string& bytes) {
     const std::string path = dir.path("lines.bfl");
     testing::writeFile(path, bytes);
     InputLines input;
-    EXPECT_TRUE(input.open(path));
+    EXPECT_EQ(input.open(path), ui::OpenResult::Opened);
     std::vector<std::string> lines;
     while (input.next()) {
         EXPECT_EQ(input.line().size(), InputLines::kWidth);
@@ -45,6 +45,10 @@ std::vector<std::string> padded(std::initializer_list<std::string> lines) {
 TEST(ReaderInput, SplitsLinesAtLineFeedsAndMakesEachEightyColumns) {
     const std::string eighty(80, 'x');
     const std::string nul("A\0B", 3);
+    std::string macintosh; // more than one read buffer of CR-ended lines
+    for (int i = 0; i < 1000; ++i) {
+        macintosh += std::string(80, 'm') + "\r";
+    }
     struct Case {
         const char* what;
         std::string bytes;
@@ -65,6 +69,9 @@ TEST(ReaderInput, SplitsLinesAtLineFeedsAndMakesEachEightyColumns) {
         {"79 then CR", std::string(79, 'w') + "\r\n", padded({std::string(79, 'w')})},
         {"NUL bytes are columns", nul + std::string("\n\0\n", 3), padded({nul, std::string(1, '\0')})},
         {"high bytes", "\xE9\xFF\r\n", padded({"\xE9\xFF"})},
+        {"no LF at all: lines end at CR", "AB\rCD\r" + eighty + "yy\rE", padded({"AB", "CD", eighty, "E"})},
+        {"one LF anywhere: CR is a column", "AB\rCD\rE\n", padded({"AB\rCD\rE"})},
+        {"CR lines across the buffer", macintosh, std::vector<std::string>(1000, std::string(80, 'm'))},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(linesOf(c.bytes), c.lines) << c.what;

@@ -30,6 +30,9 @@ public:
                                                                   : "other";
         log.push_back(std::string(name) + " at " + std::to_string(line));
     }
+    void cut(long line, std::size_t length) override {
+        log.push_back("cut " + std::to_string(length) + " at " + std::to_string(line));
+    }
 };
 
 class ReaderObserverTest : public testing::ReaderTest {
@@ -50,27 +53,28 @@ TEST_F(ReaderObserverTest, KeptRecordsAndMessagesComeWithTheirLines) {
     const std::string first = part25("0005", "ABCD", "001", "001");
     const std::string second = part25("0005", "ABCD", "009", "001");
     const std::vector<std::string> file = {
-        record("AB", "HZTLOBS"),                         // 1
-        record("10", "TITLE"),                           // 2
-        record("12", "202401202412"),                    // 3
-        record("25", first),                             // 4
-        record("26", "COMMENT"),                         // 5
-        record("27", "0005" + occupation("2401311200")), // 6
-        record("25", second),                            // 7
-        record("70", "001"),                             // 8
-        record("71", "002ASH 700936.A    CR1"),          // 9
-        record("72", "001"),                             // 10
-        record("72", "002"),                             // 11: repeated
-        record("80", stationBody("0005", "STATION")),    // 12
-        record("86", stationBody("0005", "")),           // 13
+        record("AB", "HZTLOBS"),                              // 1
+        record("10", "TITLE"),                                // 2
+        record("12", "202401202412"),                         // 3
+        record("25", first),                                  // 4
+        record("26", "COMMENT"),                              // 5
+        record("27", "0005" + occupation("2401311200")),      // 6
+        record("25", second),                                 // 7
+        record("70", "001"),                                  // 8
+        record("71", "002ASH 700936.A    CR1"),               // 9
+        record("72", "001"),                                  // 10
+        record("72", "002"),                                  // 11: repeated
+        record("80", stationBody("0005", "STATION")) + "CUT", // 12: 83 columns
+        record("86", stationBody("0005", "")),                // 13
     };
     toolkit.expectMessage("Duplicate Found", duplicateText("72", "002", file[10]));
     expectPrompt(noInstrumentText(second));
     toolkit.expectMessage("Warning", kOldAntennasNotice);
     EXPECT_EQ(readObserved(file), ReadOutcome::Completed);
-    EXPECT_EQ(recorder.log, (std::vector<std::string>{"10 0 at 2", "12 0 at 3", "25 0 at 4", "25 1 at 7", "70 0 at 8",
-                                                      "71 0 at 9", "72 1 at 10", "duplicate 72 at 11", "80 0 at 12",
-                                                      "86 0 at 13", "no instrument at 7", "old antennas at 0"}));
+    EXPECT_EQ(recorder.log,
+              (std::vector<std::string>{"10 0 at 2", "12 0 at 3", "25 0 at 4", "25 1 at 7", "70 0 at 8", "71 0 at 9",
+                                        "72 1 at 10", "duplicate 72 at 11", "cut 83 at 12", "80 0 at 12", "86 0 at 13",
+                                        "no instrument at 7", "old antennas at 0"}));
 }
 
 TEST_F(ReaderObserverTest, AStoppedReadReportsTheLineItStoppedAt) {

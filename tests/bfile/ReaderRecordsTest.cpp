@@ -301,7 +301,7 @@ TEST_F(ReaderRecords, AMissingFileIsReportedAfterRecordingItsName) {
     // A folder of that name exists but is no file to read.
     project.fileName = dir.path("");
     toolkit.expectMessage("Error", "The Input File Cannot Be Read");
-    EXPECT_EQ(readBFile(project, toolkit, warning, false), ReadOutcome::Stopped);
+    EXPECT_EQ(readBFile(project, toolkit, warning, false), ReadOutcome::Unreadable);
     EXPECT_TRUE(project.newHeader);
 }
 
