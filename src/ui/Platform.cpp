@@ -13,6 +13,19 @@ bool fileExists(const std::string& path) {
     return !path.empty() && std::filesystem::is_regular_file(path, error);
 }
 
+std::string absolutePath(const std::string& path) {
+    std::error_code error;
+    if (path.empty() || isAbsolutePath(path)) {
+        return path;
+    }
+    const auto absolute = std::filesystem::absolute(path, error);
+    return error ? path : absolute.lexically_normal().string();
+}
+
+bool isAbsolutePath(const std::string& path) {
+    return std::filesystem::path(path).is_absolute();
+}
+
 std::string programPath() {
     std::error_code error;
     const auto path = std::filesystem::read_symlink("/proc/self/exe", error);
