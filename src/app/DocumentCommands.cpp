@@ -19,6 +19,18 @@ constexpr const char* kMergeQuestion =
     "The selected input file will be merged with the data \nalready in the program's memory. Duplicate "
     "*70*,*71*,*72*,*80*, \n*86*, and *90* records will be ignored. See the program \ndocumentation for further "
     "details.";
+constexpr const char* kChangedCaption = "File Changed";
+constexpr const char* kChangedQuestion =
+    "The file %s has been changed by another program since it was opened or last saved.\n\nSave and replace it?";
+constexpr const char* kFolderRefused =
+    "Cannot write to file %s.\n The folder %s does not allow new files to be written in it.";
+constexpr const char* kPreviousKept = "\n The previous file has been kept as %s.";
+constexpr const char* kWrittenInPlace =
+    "The folder allows no new files, so the file was written in place; the previous file is kept as %s.";
+
+std::string folderOf(const std::string& path) {
+    return std::filesystem::path(path).parent_path().string();
+}
 
 const std::vector<ui::FileFilter> kInputFilters = {
     {"Vantry Files (*.bfl;*.BFL;*.vry;*.VRY)", "*.bfl;*.BFL;*.vry;*.VRY"},
@@ -70,7 +82,7 @@ void DocumentCommands::open() {
 }
 
 void DocumentCommands::openAtStartup(const std::string& path) {
-    readInto(path);
+    readInto(ui::absolutePath(path));
 }
 
 void DocumentCommands::openFile(const std::string& path) {
@@ -78,11 +90,11 @@ void DocumentCommands::openFile(const std::string& path) {
         return;
     }
     project_.clear();
-    readInto(path);
+    readInto(ui::absolutePath(path));
 }
 
 void DocumentCommands::openRecent(const std::string& path) {
-    if (!ui::fileExists(path)) {
+    if (!ui::isAbsolutePath(path) || !ui::fileExists(path)) {
         toolkit_.messageBox(kRecentFilesCaption, ui::format(kRecentFileGone, path.c_str()), ui::Icon::Warning,
                             ui::Buttons::OK);
         recentFiles_.remove(path);
@@ -115,7 +127,7 @@ bool DocumentCommands::chooseInputFile(const char* caption) {
     if (!chosen) {
         return false;
     }
-    project_.fileName = *chosen;
+    project_.fileName = ui::absolutePath(*chosen);
     return true;
 }
 
@@ -125,9 +137,11 @@ bool DocumentCommands::chooseInputFile(const char* caption) {
 void DocumentCommands::readInto(const std::string& path) {
     project_.fileName = path;
     const ReadOutcome outcome = readBFile(project_, toolkit_, readWarning_, false);
+    project_.fileStamp.reset();
     if (outcome == ReadOutcome::Stopped || outcome == ReadOutcome::Unreadable) {
         project_.fileName.clear();
     } else if (outcome == ReadOutcome::Completed) {
+        project_.fileStamp = stampOf(path);
         recentFiles_.add(path);
     }
     project_.restartHistory();
@@ -147,17 +161,39 @@ bool DocumentCommands::lostIdCheckPasses() {
     return true;
 }
 
+// A file that is gone, or whose contents were never known, is simply written.
+bool DocumentCommands::replacingChangedFileAllowed() {
+    const std::optional<FileStamp> now = stampOf(project_.fileName);
+    if (!project_.fileStamp || !now || now->sameContents(*project_.fileStamp)) {
+        return true;
+    }
+    return toolkit_.messageBox(kChangedCaption, ui::format(kChangedQuestion, project_.fileName.c_str()),
+                               ui::Icon::Warning, ui::Buttons::YesNo) == ui::Answer::Yes;
+}
+
 bool DocumentCommands::write(const std::string& path, const char* failureCaption) {
     const long records = countRecords(project_);
     if (records > kLastSequenceNumber / 10) {
         toolkit_.messageBox(failureCaption, tooManyRecordsMessage(records), ui::Icon::Stop, ui::Buttons::OK);
         return false;
     }
-    if (!saveAtomically(path, [&](std::ostream& out) { return writeBFile(project_, out); })) {
-        toolkit_.messageBox(failureCaption, ui::format(kCannotWriteMessage, path.c_str()), ui::Icon::Stop,
-                            ui::Buttons::OK);
+    const SaveResult result = saveFile(
+        path, [&](std::ostream& out) { return writeBFile(project_, out); }, toolkit_.dataFolder());
+    if (!result.written()) {
+        // A refusal by the file itself, or a failed write, has the usual message.
+        std::string message = result.refusal == SaveRefusal::Folder
+                                  ? ui::format(kFolderRefused, path.c_str(), folderOf(path).c_str())
+                                  : ui::format(kCannotWriteMessage, path.c_str());
+        if (!result.previousCopy.empty()) {
+            message += ui::format(kPreviousKept, result.previousCopy.c_str());
+        }
+        toolkit_.messageBox(failureCaption, message, ui::Icon::Stop, ui::Buttons::OK);
         return false;
     }
+    if (!result.previousCopy.empty() && showStatus) {
+        showStatus(ui::format(kWrittenInPlace, result.previousCopy.c_str()));
+    }
+    project_.fileStamp = stampOf(path);
     project_.markWritten();
     recentFiles_.add(path);
     return true;
@@ -171,7 +207,7 @@ bool DocumentCommands::save() {
     if (!ui::fileExists(project_.fileName)) {
         return saveAs();
     }
-    return write(project_.fileName, "Error - Cannot write file");
+    return replacingChangedFileAllowed() && write(project_.fileName, "Error - Cannot write file");
 }
 
 bool DocumentCommands::saveAs() {
@@ -179,17 +215,19 @@ bool DocumentCommands::saveAs() {
     if (!chosen) {
         return false;
     }
-    project_.outputName = *chosen;
+    project_.outputName = ui::absolutePath(*chosen);
     if (!lostIdCheckPasses()) {
         toolkit_.messageBox("Abort", "Save Aborted.", ui::Icon::Information, ui::Buttons::OK);
         return false;
     }
     if (ui::fileExists(project_.outputName) &&
-        toolkit_.messageBox("Save B-File", ui::format("%s Exists. Do you wish to overwrite it?", chosen->c_str()),
+        toolkit_.messageBox("Save B-File",
+                            ui::format("%s Exists. Do you wish to overwrite it?", project_.outputName.c_str()),
                             ui::Icon::Question, ui::Buttons::YesNo) != ui::Answer::Yes) {
         return false;
     }
     project_.fileName = project_.outputName;
+    project_.fileStamp.reset();
     return write(project_.fileName, kCannotWriteCaption);
 }
 

@@ -1,6 +1,9 @@
 // The File menu's document commands: New, Open, Merge, Save, Save As, Recent Files,
 // Exit and the close box, with the save question, the file prompts, the lost-ID check
 // and the messages for files that cannot be written; and the opening of a dropped file.
+// Every path taken in (command line, file prompts, drop, recent file) is made absolute
+// at once. Save asks before replacing a file that another program changed since it
+// was read or written.
 #pragma once
 
 #include "app/RecentFiles.h"
@@ -8,6 +11,7 @@
 #include "ui/Toolkit.h"
 #include "utilities/WarningPrompts.h"
 
+#include <functional>
 #include <string>
 
 namespace ardel {
@@ -34,12 +38,16 @@ public:
     // Returns true when the program may end (the save question did not stop it).
     bool mayClose();
 
+    // Shows a line in the status bar (the copy of the previous file made by a save in place).
+    std::function<void(const std::string&)> showStatus;
+
 private:
     enum class Go { On, Stop };
     Go askToSave();
     bool chooseInputFile(const char* caption);
     void readInto(const std::string& path);
     bool lostIdCheckPasses();
+    bool replacingChangedFileAllowed();
     bool write(const std::string& path, const char* failureCaption);
 
     ui::Toolkit& toolkit_;

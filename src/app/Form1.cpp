@@ -101,6 +101,8 @@ Form1::Form1(ui::Toolkit& toolkit)
     bindMenus();
     bindRecentFiles();
     form_->fileDropped = [this](const std::string& path) { commands_.openFile(path); };
+    commands_.showStatus = [this](const std::string& text) { form_->setStatusText(text); };
+    recovery_.showStatus = [this](const std::string& text) { form_->setStatusText(text); };
     problems_.openRecord = [this](const check::Problem& problem) { openProblemRecord(problem); };
     problems_.refreshRequested = [this] { checkProject(); };
     form_->closeRequested = [this] { return closing_ || commands_.mayClose(); };

@@ -2,6 +2,7 @@
 
 #include "ui/Platform.h"
 #include "ui/Text.h"
+#include "utilities/AtomicFile.h"
 
 #include <cstdlib>
 
@@ -11,6 +12,10 @@ namespace {
 constexpr const char* kQuestionCaption = "Recover Project";
 constexpr const char* kQuestion = "Ardel ended without saving the project of %s.\n"
                                   "Do you want to recover the unsaved project of %s from %s?";
+constexpr const char* kFailureCaption = "Recovery Copy";
+constexpr const char* kFailureText = "The recovery copy of the unsaved changes cannot be written in %s.\n"
+                                     "Until the project is saved, a crash would lose them.";
+constexpr const char* kFailureStatus = "No recovery copy: save the project to keep the unsaved changes safe.";
 
 // ARDEL_RECOVERY_DELAY=MILLISECONDS shortens the delay for the end-to-end test.
 int delayFromEnvironment() {
@@ -32,11 +37,14 @@ ProjectRecovery::~ProjectRecovery() {
     copy_.remove();
 }
 
-// Each change starts the delay again, so a copy is written once changes pause, and
+// The delay runs from the first change not yet in a copy: later changes do not start
+// it again, so steady work is copied too and a crash loses at most the delay's worth;
 // two copies are at least the delay apart.
 void ProjectRecovery::projectChanged() {
     if (project_.isModified()) {
-        timer_->start(delay_);
+        if (!timer_->isActive()) {
+            timer_->start(delay_);
+        }
     } else {
         timer_->stop();
         copy_.remove();
@@ -44,12 +52,26 @@ void ProjectRecovery::projectChanged() {
 }
 
 void ProjectRecovery::writeCopy() {
-    if (project_.isModified()) {
-        copy_.write(project_);
+    if (project_.isModified() && !copy_.write(project_)) {
+        tellFailure();
+    }
+}
+
+void ProjectRecovery::tellFailure() {
+    if (failureTold_) {
+        return;
+    }
+    failureTold_ = true;
+    const std::string folder = toolkit_.dataFolder();
+    toolkit_.messageBox(kFailureCaption, ui::format(kFailureText, folder.empty() ? "[no data folder]" : folder.c_str()),
+                        ui::Icon::Warning, ui::Buttons::OK);
+    if (showStatus) {
+        showStatus(kFailureStatus);
     }
 }
 
 bool ProjectRecovery::offerLeftBehind() {
+    removeLeftoverTemporaries(toolkit_.dataFolder());
     for (const FoundCopy& found : RecoveryCopy::leftBehind(toolkit_.dataFolder(), ui::programRunning)) {
         const std::string name = shownName(found.fileName);
         const ui::Answer answer =
@@ -59,7 +81,7 @@ bool ProjectRecovery::offerLeftBehind() {
             RecoveryCopy::restore(found, project_, toolkit_, readWarning_);
             RecoveryCopy::discard(found);
             timer_->stop();
-            copy_.write(project_);
+            writeCopy();
             return true;
         }
         RecoveryCopy::discard(found);

@@ -1,6 +1,8 @@
 // Keeps the recovery copy of the project while it holds unsaved changes: written a
-// while after the last change (never more often), removed once the project is saved,
-// emptied or closed normally. At start-up it offers the copies a crash left behind.
+// while after the first change not yet copied (never more often), removed once the project is saved,
+// emptied or closed normally. At start-up it offers the copies a crash left behind and
+// removes the temporary files of killed saves from the data folder. The first copy of
+// a run that cannot be written is said in a message box and in the status bar.
 #pragma once
 
 #include "app/RecoveryCopy.h"
@@ -8,13 +10,15 @@
 #include "ui/Toolkit.h"
 #include "utilities/WarningPrompts.h"
 
+#include <functional>
 #include <memory>
+#include <string>
 
 namespace ardel {
 
 class ProjectRecovery {
 public:
-    // How long after the last change the copy is written.
+    // How long after the first change not yet copied the copy is written.
     static constexpr int kDelayMilliseconds = 30000;
 
     ProjectRecovery(ui::Toolkit& toolkit, Project& project, Form_Warning& readWarning);
@@ -29,8 +33,12 @@ public:
     // asked), No removes it. True when a copy was restored.
     bool offerLeftBehind();
 
+    // Shows a line in the status bar.
+    std::function<void(const std::string&)> showStatus;
+
 private:
     void writeCopy();
+    void tellFailure();
 
     ui::Toolkit& toolkit_;
     Project& project_;
@@ -38,6 +46,7 @@ private:
     RecoveryCopy copy_;
     std::unique_ptr<ui::Timer> timer_;
     int delay_;
+    bool failureTold_ = false;
 };
 
 } // namespace ardel

@@ -1,5 +1,7 @@
 #include "app/RecentFiles.h"
 
+#include "ui/Platform.h"
+
 #include <algorithm>
 
 namespace ardel {
@@ -20,15 +22,18 @@ std::vector<std::string> linesOf(const std::string& text) {
 }
 } // namespace
 
+// A relative path (kept by an older version) names no file for certain: it is left out.
 RecentFiles::RecentFiles(ui::Settings& settings) : settings_(settings) {
     for (const std::string& path : linesOf(settings_.value(kRecentFilesSetting).value_or(""))) {
-        if (paths_.size() < kLimit && std::find(paths_.begin(), paths_.end(), path) == paths_.end()) {
+        if (ui::isAbsolutePath(path) && paths_.size() < kLimit &&
+            std::find(paths_.begin(), paths_.end(), path) == paths_.end()) {
             paths_.push_back(path);
         }
     }
 }
 
-void RecentFiles::add(const std::string& path) {
+void RecentFiles::add(const std::string& given) {
+    const std::string path = ui::absolutePath(given);
     std::erase(paths_, path);
     paths_.insert(paths_.begin(), path);
     if (paths_.size() > kLimit) {

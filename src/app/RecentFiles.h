@@ -19,7 +19,7 @@ public:
     explicit RecentFiles(ui::Settings& settings);
 
     const std::vector<std::string>& paths() const { return paths_; }
-    // Puts the path first (taking it from further down), keeping at most kLimit.
+    // Puts the path, made absolute, first (taking it from further down), keeping at most kLimit.
     void add(const std::string& path);
     void remove(const std::string& path);
     void clear();

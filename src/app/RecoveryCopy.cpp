@@ -2,6 +2,7 @@
 
 #include "bfile/BFileReader.h"
 #include "bfile/BFileWriter.h"
+#include "ui/Platform.h"
 #include "utilities/AtomicFile.h"
 
 #include <algorithm>
@@ -58,6 +59,7 @@ struct Side {
     std::string date;
     std::string fileName;
     bool newHeader = false;
+    std::optional<FileStamp> stamp;
     FormHeaderInfoFDXStruct header;
     std::vector<std::pair<std::string, std::string>> ids; // SSN, 4-character ID
 };
@@ -104,6 +106,9 @@ std::string now() {
 bool writeSide(std::ostream& out, const Project& project, const std::string& bfileName) {
     out << kFirstLine << '\n' << "bfile " << bfileName << '\n' << "date " << now() << '\n';
     out << "file " << escaped(project.fileName) << '\n' << "newHeader " << (project.newHeader ? 1 : 0) << '\n';
+    if (project.fileStamp) {
+        out << "stamp " << project.fileStamp->text() << '\n';
+    }
     for (const HeaderField& field : kHeaderFields) {
         out << "header " << field.name << ' ' << escaped(project.header.*field.member) << '\n';
     }
@@ -143,6 +148,8 @@ std::optional<Side> readSide(const std::string& path) {
             side.fileName = unescaped(value);
         } else if (key == "newHeader") {
             side.newHeader = value == "1";
+        } else if (key == "stamp") {
+            side.stamp = FileStamp::fromText(value);
         } else if (key == "header") {
             takeHeaderField(side, value);
         } else if (key == "id") {
@@ -197,7 +204,7 @@ bool RecoveryCopy::write(const Project& project) {
     const std::string stem = kPrefix + std::to_string(processId_);
     const std::string bfileName = stem + "-" + std::to_string(++generation_) + ".bfl";
     const std::string bfilePath = (fs::path(folder_) / bfileName).string();
-    if (!saveAtomically(bfilePath, [&](std::ostream& out) { return writeBFile(project, out); })) {
+    if (!saveAtomically(bfilePath, [&](std::ostream& out) { return writeBFile(project, out, RecordLimit::None); })) {
         return false;
     }
     if (!saveAtomically((fs::path(folder_) / (stem + kSideExtension)).string(),
@@ -248,11 +255,14 @@ bool RecoveryCopy::restore(const FoundCopy& copy, Project& project, ui::Toolkit&
     const std::optional<std::string> remembered = toolkit.settings().value(kInputFileSetting);
     project.fileName = copy.bfilePath;
     const ReadOutcome outcome = readBFile(project, toolkit, warning, false);
-    toolkit.settings().setValue(kInputFileSetting, remembered.value_or(side->fileName));
+    // A relative name, kept by an older version: which folder it meant is unknown.
+    const bool named = ui::isAbsolutePath(side->fileName);
+    project.fileName = named ? side->fileName : std::string();
+    project.fileStamp = named ? side->stamp : std::nullopt;
+    toolkit.settings().setValue(kInputFileSetting, remembered.value_or(project.fileName));
     giveIds(project.lb_Stations, side->ids);
     project.header = side->header;
     project.newHeader = side->newHeader;
-    project.fileName = side->fileName;
     if (project.headerChanged) {
         project.headerChanged();
     }

@@ -1,6 +1,7 @@
-// The recovery copy of a project with unsaved changes: the project as a B-file and a
-// side file with what a B-file cannot carry (the file name it belongs to, the whole
-// header, the 4-character ID of every station, the new-header flag). Each running
+// The recovery copy of a project with unsaved changes: the project as a B-file (with
+// no limit to its records) and a side file with what a B-file cannot carry (the file
+// name it belongs to and that file's stamp, the whole header, the 4-character ID of
+// every station, the new-header flag). Each running
 // program keeps its own copy in the data folder, named by its process id; a copy
 // whose program no longer runs is one a crash left behind.
 #pragma once
@@ -36,9 +37,10 @@ public:
 
     // The copies in `folder` whose program is not running (`running` says), newest first.
     static std::vector<FoundCopy> leftBehind(const std::string& folder, const std::function<bool(long)>& running);
-    // Reads a copy into the emptied project: stores, header, IDs and file name as they
-    // were; the project is marked modified with an empty history. The remembered input
-    // file is left as it was. False when the copy could not be read whole.
+    // Reads a copy into the emptied project: stores, header, IDs, file name and its
+    // stamp as they were (a relative file name, kept by an older version, is left out);
+    // the project is marked modified with an empty history. The remembered input file
+    // is left as it was. False when the copy could not be read whole.
     static bool restore(const FoundCopy& copy, Project& project, ui::Toolkit& toolkit, Form_Warning& warning);
     // Removes a copy's files, and any other B-file its program left.
     static void discard(const FoundCopy& copy);

@@ -140,7 +140,8 @@ void appendField(std::string& out, std::string_view text, std::size_t width) {
     out.append(width - kept, ' ');
 }
 
-// "%06d" for the numbers a B-file holds (up to kLastSequenceNumber).
+// "%06d" for the numbers a B-file holds (up to kLastSequenceNumber); the six last
+// digits of a greater one.
 void appendSequence(std::string& out, long number) {
     char digits[kSequenceWidth];
     for (std::size_t column = kSequenceWidth; column-- > 0; number /= 10) {
@@ -184,8 +185,8 @@ long countRecords(const Project& project) {
     return records;
 }
 
-bool writeBFile(const Project& project, std::ostream& out) {
-    if (countRecords(project) > kMostRecords) {
+bool writeBFile(const Project& project, std::ostream& out, RecordLimit limit) {
+    if (limit == RecordLimit::BFile && countRecords(project) > kMostRecords) {
         return false;
     }
     RecordPrinter print(out);

@@ -21,11 +21,16 @@ inline constexpr char kCannotWriteMessage[] =
 // The number of records writing the project gives.
 long countRecords(const Project& project);
 
+// Whether writing keeps to the most records a B-file holds. The program's own copies
+// of a project (the recovery copy) go beyond it, their sequence numbers starting again
+// at 000000 after kLastSequenceNumber; the reader does not look at them.
+enum class RecordLimit { BFile, None };
+
 // Writes the records into `out`. Returns false, writing nothing, when the project
-// would need a sequence number above kLastSequenceNumber, and false when `out`
-// failed while being written. Does not touch the
+// would need a sequence number above kLastSequenceNumber (unless `limit` is None), and
+// false when `out` failed while being written. Does not touch the
 // modified flag or the title (the caller marks the project written once the file is safe).
-bool writeBFile(const Project& project, std::ostream& out);
+bool writeBFile(const Project& project, std::ostream& out, RecordLimit limit = RecordLimit::BFile);
 
 // The message shown when a project has too many records for a B-file.
 std::string tooManyRecordsMessage(long records);

@@ -80,6 +80,7 @@ void Project::clear() {
         store->clear();
     }
     fileName.clear();
+    fileStamp.reset();
     newHeader = true;
     history.clear();
     markWritten();

@@ -3,12 +3,14 @@
 // history of the six stores a B-file is written from.
 #pragma once
 
+#include "model/FileStamp.h"
 #include "model/HeaderRecord.h"
 #include "model/Lines.h"
 #include "model/TextStore.h"
 #include "model/UndoHistory.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace ardel {
@@ -41,6 +43,7 @@ public:
 
     std::string fileName;   // the current B-file; empty for a new project
     std::string outputName; // the path last chosen in the Save As prompt
+    std::optional<FileStamp> fileStamp; // the file as last read or written; nothing when unknown
     bool newHeader = true;  // the header has come neither from a file nor from the header editor
 
     // The steps of the commands; New, Open and clear() empty it.
@@ -65,7 +68,8 @@ public:
     void markWritten();
     // Sets the title from the file name and the flag as they are.
     void refreshTitle();
-    // Empties the header, the four visible stores, lb_86 and lb_90, the file name; sets the
+    // Empties the header, the four visible stores, lb_86 and lb_90, the file name and its
+    // stamp; sets the
     // new-header flag, clears the modified flag and sets the title. The SERFIL, conversion,
     // defaults and sort stores keep their lines.
     void clear();

@@ -39,6 +39,19 @@ OpenedFile openRegularFile(const std::string& path) {
     return {OpenResult::Opened, FileHandle(file)};
 }
 
+std::string absolutePath(const std::string& path) {
+    std::error_code error;
+    if (path.empty() || isAbsolutePath(path)) {
+        return path;
+    }
+    const auto absolute = std::filesystem::absolute(path, error);
+    return error ? path : absolute.lexically_normal().string();
+}
+
+bool isAbsolutePath(const std::string& path) {
+    return std::filesystem::path(path).is_absolute();
+}
+
 std::string programPath() {
     std::error_code error;
     const auto path = std::filesystem::read_symlink("/proc/self/exe", error);

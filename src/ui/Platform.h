@@ -30,6 +30,10 @@ struct OpenedFile {
 OpenedFile openRegularFile(const std::string& path);
 
 bool fileExists(const std::string& path);
+// The path made absolute against the current folder, so that it names the same file
+// whatever folder the program is in later; "" and absolute paths stay as they are.
+std::string absolutePath(const std::string& path);
+bool isAbsolutePath(const std::string& path);
 // The path of the running program file.
 std::string programPath();
 // The id of this process.

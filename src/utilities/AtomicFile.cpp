@@ -1,8 +1,13 @@
 #include "utilities/AtomicFile.h"
 
+#include "ui/Platform.h"
+
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
+#include <fstream>
 #include <streambuf>
+#include <string_view>
 #include <vector>
 
 #include <fcntl.h>
@@ -15,6 +20,10 @@ namespace {
 
 constexpr mode_t kAnyWriteBit = S_IWUSR | S_IWGRP | S_IWOTH;
 constexpr mode_t kNewFileMode = 0666; // before the umask, as an ordinary new file gets
+constexpr std::string_view kTemporaryPrefix = ".ardel-"; // ".ardel-<process id>-XXXXXX"
+constexpr std::size_t kTemporaryUniqueWidth = 6;         // mkstemp's XXXXXX
+constexpr std::string_view kPreviousCopyPrefix = "previous-";
+constexpr std::size_t kMostPreviousCopyName = 200; // bytes of the file's name kept in its copy's name
 
 // A stream buffer onto a file descriptor that checks every write. A test's
 // failAfterBytes makes it fail once that many bytes have reached the file.
@@ -38,6 +47,9 @@ protected:
     }
 
     int sync() override { return drain() ? 0 : -1; }
+
+public:
+    std::size_t written() const { return total_; }
 
 private:
     bool drain() {
@@ -90,20 +102,26 @@ mode_t currentUmask() {
     return mask;
 }
 
-// The permissions the saved file gets: those of the file it replaces, or those of
-// an ordinary new file.
-std::optional<mode_t> permissionsFor(const std::string& target) {
+// The file a save replaces, and the permissions the saved file gets: those of the
+// file it replaces, or those of an ordinary new file.
+struct Target {
+    enum class State { Missing, Writable, ReadOnly, Unusable } state;
+    mode_t mode = 0;
+};
+
+Target inspect(const std::string& target) {
     struct stat info {};
     if (::stat(target.c_str(), &info) != 0) {
-        if (errno == ENOENT) {
-            return kNewFileMode & ~currentUmask();
-        }
-        return std::nullopt;
+        return errno == ENOENT ? Target{Target::State::Missing, kNewFileMode & ~currentUmask()}
+                               : Target{Target::State::Unusable};
     }
-    if (!S_ISREG(info.st_mode) || !hasWriteBit(info) || ::access(target.c_str(), W_OK) != 0) {
-        return std::nullopt; // a folder, a device, or a read-only file
+    if (!S_ISREG(info.st_mode)) {
+        return {Target::State::Unusable}; // a folder or a device
     }
-    return info.st_mode & 07777;
+    if (!hasWriteBit(info) || ::access(target.c_str(), W_OK) != 0) {
+        return {Target::State::ReadOnly};
+    }
+    return {Target::State::Writable, info.st_mode & 07777};
 }
 
 // A link is replaced at the file it points to, so that the link itself stays.
@@ -126,12 +144,11 @@ void syncFolder(const std::string& folder) {
     }
 }
 
-// A new file with a unique hidden name beside the target (".name.XXXXXX"). It is
-// removed again, whatever happens, unless release() says it has been renamed into place.
+// A new file with a short unique hidden name beside the target. It is removed again,
+// whatever happens, unless release() says it has been renamed into place.
 class TemporaryFile {
 public:
-    TemporaryFile(const std::string& folder, const std::string& name)
-        : path_(pathTemplate(folder, name)), fd_(::mkstemp(path_.data())) {}
+    explicit TemporaryFile(const std::string& folder) : path_(pathTemplate(folder)), fd_(::mkstemp(path_.data())) {}
     TemporaryFile(const TemporaryFile&) = delete;
     TemporaryFile& operator=(const TemporaryFile&) = delete;
     ~TemporaryFile() {
@@ -152,16 +169,33 @@ public:
     void release() { owned_ = false; }
 
 private:
-    static std::string pathTemplate(const std::string& folder, const std::string& name) {
-        std::string hidden(1, '.');
-        hidden.append(name).append(".XXXXXX");
-        return (std::filesystem::path(folder) / hidden).string();
+    static std::string pathTemplate(const std::string& folder) {
+        const std::string name = std::string(kTemporaryPrefix) + std::to_string(ui::processId()) + "-" +
+                                 std::string(kTemporaryUniqueWidth, 'X');
+        return (std::filesystem::path(folder) / name).string();
     }
 
     std::string path_;
     int fd_;
     bool owned_ = fd_ >= 0;
 };
+
+// The process id in the name of a temporary file; nothing for any other name.
+std::optional<long> temporaryFileProcess(const std::string& name) {
+    if (name.compare(0, kTemporaryPrefix.size(), kTemporaryPrefix) != 0) {
+        return std::nullopt;
+    }
+    const std::size_t dash = name.find('-', kTemporaryPrefix.size());
+    if (dash == std::string::npos || name.size() != dash + 1 + kTemporaryUniqueWidth) {
+        return std::nullopt;
+    }
+    const std::string digits = name.substr(kTemporaryPrefix.size(), dash - kTemporaryPrefix.size());
+    if (digits.empty() || digits.size() > 9 ||
+        !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        return std::nullopt;
+    }
+    return std::stol(digits);
+}
 
 bool writeTemporary(int fd, mode_t mode, const std::function<bool(std::ostream&)>& write) {
     CheckedFileBuffer buffer(fd, writeFaults().failAfterBytes);
@@ -178,20 +212,107 @@ WriteFaults& writeFaults() {
 }
 
 bool saveAtomically(const std::string& path, const std::function<bool(std::ostream&)>& write) {
+    return saveFile(path, write, std::string()).written();
+}
+
+namespace {
+
+bool copyFile(const std::string& from, const std::string& to) {
+    std::ifstream in(from, std::ios::binary);
+    return in && saveAtomically(to, [&in](std::ostream& out) {
+               std::vector<char> block(64 * 1024);
+               while (in.read(block.data(), static_cast<std::streamsize>(block.size())) || in.gcount() > 0) {
+                   out.write(block.data(), in.gcount());
+               }
+               return in.eof() && static_cast<bool>(out);
+           });
+}
+
+// Closes the descriptor it holds when it goes, whatever happens.
+class OpenFile {
+public:
+    explicit OpenFile(const std::string& path) : fd_(::open(path.c_str(), O_WRONLY | O_CLOEXEC)) {}
+    OpenFile(const OpenFile&) = delete;
+    OpenFile& operator=(const OpenFile&) = delete;
+    ~OpenFile() { close(); }
+    int fd() const { return fd_; }
+    bool close() {
+        const bool closed = fd_ < 0 || ::close(fd_) == 0;
+        fd_ = -1;
+        return closed;
+    }
+
+private:
+    int fd_;
+};
+
+// The previous file is copied into `copyFolder` first; only then is the file itself
+// overwritten and cut to its new length.
+SaveResult writeInPlace(const std::string& target, const std::function<bool(std::ostream&)>& write,
+                        const std::string& copyFolder) {
+    const std::string name = std::filesystem::path(target).filename().string();
+    const std::string copy =
+        (std::filesystem::path(copyFolder) /
+         (std::string(kPreviousCopyPrefix) + name.substr(0, std::min(name.size(), kMostPreviousCopyName))))
+            .string();
+    if (!copyFile(target, copy)) {
+        return {SaveRefusal::Folder, std::string()};
+    }
+    OpenFile file(target);
+    bool written = file.fd() >= 0;
+    if (written) {
+        CheckedFileBuffer buffer(file.fd(), writeFaults().failAfterBytes);
+        std::ostream out(&buffer);
+        written = write(out) && out.flush() && out.good() &&
+                  ::ftruncate(file.fd(), static_cast<off_t>(buffer.written())) == 0 && ::fsync(file.fd()) == 0;
+    }
+    written = file.close() && written;
+    return {written ? SaveRefusal::None : SaveRefusal::Write, copy};
+}
+
+SaveResult refusedBy(SaveRefusal refusal) {
+    return {refusal, std::string()};
+}
+
+} // namespace
+
+SaveResult saveFile(const std::string& path, const std::function<bool(std::ostream&)>& write,
+                    const std::string& copyFolder) {
     const std::filesystem::path target = resolvedTarget(path);
     const std::string folder = target.has_parent_path() ? target.parent_path().string() : std::string(".");
-    const std::optional<mode_t> mode = permissionsFor(target.string());
-    if (target.filename().empty() || !mode || !folderWritable(folder)) {
-        return false;
+    const Target file = inspect(target.string());
+    if (target.filename().empty() || file.state == Target::State::Unusable) {
+        return refusedBy(SaveRefusal::Write);
     }
-    TemporaryFile temporary(folder, target.filename().string());
-    if (!temporary.isOpen() || !writeTemporary(temporary.fd(), *mode, write) || !temporary.close() ||
+    if (!folderWritable(folder)) {
+        if (file.state == Target::State::Writable && !copyFolder.empty()) {
+            return writeInPlace(target.string(), write, copyFolder);
+        }
+        return refusedBy(file.state == Target::State::ReadOnly ? SaveRefusal::File : SaveRefusal::Folder);
+    }
+    if (file.state == Target::State::ReadOnly) {
+        return refusedBy(SaveRefusal::File);
+    }
+    removeLeftoverTemporaries(folder);
+    TemporaryFile temporary(folder);
+    if (!temporary.isOpen() || !writeTemporary(temporary.fd(), file.mode, write) || !temporary.close() ||
         writeFaults().failRename || ::rename(temporary.path().c_str(), target.c_str()) != 0) {
-        return false;
+        return refusedBy(SaveRefusal::Write);
     }
     temporary.release();
     syncFolder(folder);
-    return true;
+    return {};
+}
+
+void removeLeftoverTemporaries(const std::string& folder) {
+    std::error_code error;
+    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        const std::optional<long> id = temporaryFileProcess(it->path().filename().string());
+        std::error_code ignored;
+        if (id && *id != ui::processId() && !ui::programRunning(*id) && it->is_regular_file(ignored)) {
+            std::filesystem::remove(it->path(), ignored);
+        }
+    }
 }
 
 } // namespace ardel

@@ -1,5 +1,6 @@
 #include "utilities/Defaults.h"
 
+#include "ui/Platform.h"
 #include "ui/Text.h"
 #include "utilities/SerfilAndDefaultsFiles.h"
 
@@ -104,17 +105,18 @@ int takeDefaultsLines(TextStore& defaults, std::vector<std::string> lines) {
 }
 
 void importDefaultsFile(ui::Toolkit& toolkit, TextStore& defaults) {
-    const std::optional<std::string> path =
+    const std::optional<std::string> chosen =
         toolkit.openFileDialog({kImportTitle, importStartPath(toolkit, kDefaultsFilePathSetting), kImportFilters});
-    if (!path) {
+    if (!chosen) {
         return;
     }
-    std::optional<std::vector<std::string>> lines = readChosenImportFile(toolkit, kDefaultsFilePathSetting, *path);
+    const std::string path = ui::absolutePath(*chosen);
+    std::optional<std::vector<std::string>> lines = readChosenImportFile(toolkit, kDefaultsFilePathSetting, path);
     if (!lines) {
         return;
     }
     const int count = takeDefaultsLines(defaults, std::move(*lines));
-    toolkit.messageBox(kImportedCaption, ui::format(kImportedText, count, path->c_str()), ui::Icon::Information,
+    toolkit.messageBox(kImportedCaption, ui::format(kImportedText, count, path.c_str()), ui::Icon::Information,
                        ui::Buttons::OK);
 }
 

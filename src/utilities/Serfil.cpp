@@ -1,6 +1,7 @@
 #include "utilities/Serfil.h"
 
 #include "model/Lines.h"
+#include "ui/Platform.h"
 #include "ui/Text.h"
 #include "utilities/SerfilAndDefaultsFiles.h"
 
@@ -139,13 +140,13 @@ void importSerfil(ui::Toolkit& toolkit, Project& project, std::string& serfilPat
     if (!path) {
         return;
     }
-    serfilPath = *path;
-    const std::optional<std::vector<std::string>> lines = readChosenImportFile(toolkit, kSerfilSetting, *path);
+    serfilPath = ui::absolutePath(*path);
+    const std::optional<std::vector<std::string>> lines = readChosenImportFile(toolkit, kSerfilSetting, serfilPath);
     if (!lines) {
         return;
     }
     const int count = takeSerfilLines(toolkit, project, *lines);
-    toolkit.messageBox(kImportedCaption, ui::format(kImportedText, count, path->c_str()), ui::Icon::Information,
+    toolkit.messageBox(kImportedCaption, ui::format(kImportedText, count, serfilPath.c_str()), ui::Icon::Information,
                        ui::Buttons::OK);
 }
 

@@ -110,7 +110,8 @@ std::string importStartPath(ui::Toolkit& toolkit, const char* setting) {
 }
 
 std::optional<std::vector<std::string>> readChosenImportFile(ui::Toolkit& toolkit, const char* setting,
-                                                             const std::string& path) {
+                                                             const std::string& chosen) {
+    const std::string path = ui::absolutePath(chosen);
     toolkit.settings().setValue(setting, path);
     const ui::OpenedFile opened = ui::openRegularFile(path);
     if (opened.result == ui::OpenResult::Missing) {

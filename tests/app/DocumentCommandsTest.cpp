@@ -5,6 +5,7 @@
 #include "ui/Text.h"
 #include "utilities/AtomicFile.h"
 
+#include <chrono>
 #include <filesystem>
 #include <sstream>
 
@@ -276,6 +277,66 @@ TEST_F(DocumentCommandsTest, AFailedSaveKeepsThePreviousFileAndTheModifiedFlag) 
     form().triggerMenu(menu::kSave);
     EXPECT_EQ(readFile(path), bfileOf(project()));
     EXPECT_FALSE(project().isModified());
+}
+
+// Another program changed the file after it was opened: Save asks; No writes nothing
+// and keeps the project modified, Yes replaces it. A file only touched is the same file.
+TEST_F(DocumentCommandsTest, SaveAsksBeforeReplacingAFileChangedByAnotherProgram) {
+    const std::string path = dir.path("in.bfl");
+    writeFile(path, bfileOf(project()));
+    window.openAtStartup(path);
+    addStation("0002", "");
+    std::filesystem::last_write_time(path, std::filesystem::file_time_type::clock::now() + std::chrono::hours(1));
+    form().triggerMenu(menu::kSave);
+    EXPECT_EQ(readFile(path), bfileOf(project()));
+
+    addStation("0003", "");
+    writeFile(path, "another program's work\r\n");
+    const std::string question = "The file " + path +
+                                 " has been changed by another program since it was opened or last saved.\n\n"
+                                 "Save and replace it?";
+    toolkit.expectMessage("File Changed", question, Answer::No);
+    form().triggerMenu(menu::kSave);
+    EXPECT_EQ(toolkit.lastIcon(), ui::Icon::Warning);
+    EXPECT_EQ(toolkit.lastButtons(), ui::Buttons::YesNo);
+    EXPECT_EQ(readFile(path), "another program's work\r\n");
+    EXPECT_TRUE(project().isModified());
+
+    toolkit.expectMessage("File Changed", question, Answer::Yes);
+    form().triggerMenu(menu::kSave);
+    EXPECT_EQ(readFile(path), bfileOf(project()));
+    EXPECT_FALSE(project().isModified());
+}
+
+// In a folder that allows no new file the open file is written in place, the status
+// bar naming the copy of the previous file; a new file there is refused naming the folder.
+TEST_F(DocumentCommandsTest, AFolderThatAllowsNoNewFileIsWrittenInPlaceOrNamedAsTheRefusal) {
+    toolkit.dataFolderPath = dir.path("data");
+    std::filesystem::create_directories(dir.path("data"));
+    std::filesystem::create_directories(dir.path("locked"));
+    const std::string path = dir.path("locked/in.bfl"), previous = bfileOf(project());
+    writeFile(path, previous);
+    window.openAtStartup(path);
+    addStation("0002", "");
+    std::filesystem::permissions(dir.path("locked"), std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::remove);
+    form().triggerMenu(menu::kSave);
+    EXPECT_EQ(readFile(path), bfileOf(project()));
+    const std::string copy = dir.path("data/previous-in.bfl");
+    EXPECT_EQ(form().statusText(),
+              "The folder allows no new files, so the file was written in place; the previous file is kept as " + copy +
+                  ".");
+    EXPECT_EQ(readFile(copy), previous);
+
+    project().markModified();
+    toolkit.expectSaveFile("Select Output B-File Name", dir.path("locked/new.bfl"));
+    toolkit.expectMessage("Cannot Write File", "Cannot write to file " + dir.path("locked/new.bfl") +
+                                                   ".\n The folder " + dir.path("locked") +
+                                                   " does not allow new files to be written in it.");
+    form().triggerMenu(menu::kSaveAs);
+    std::filesystem::permissions(dir.path("locked"), std::filesystem::perms::owner_write,
+                                 std::filesystem::perm_options::add);
+    EXPECT_FALSE(std::filesystem::exists(dir.path("locked/new.bfl")));
 }
 
 TEST_F(DocumentCommandsTest, AReadStoppedByAnErrorKeepsThePartialProjectUnboundToTheFile) {

@@ -88,15 +88,14 @@ protected:
     std::unique_ptr<Form1> window;
 };
 
-// Written the delay after the last change, one copy at a time; restored exactly by a
-// later program, which then keeps a copy of its own until the project is saved.
+// Written the delay after the first change not yet copied (steady changes do not put
+// it off), one copy at a time; restored exactly by a later program, which then keeps a
+// copy of its own until the project is saved.
 TEST_F(RecoveryTest, ACopyWrittenAfterTheDelayIsRestoredExactly) {
     addStationWithoutSessions();
     toolkit.advanceClock(kDelay - 1);
     EXPECT_TRUE(filesIn(data()).empty());
     form().triggerMenu(menu::kSortStationsByName);
-    toolkit.advanceClock(kDelay - 1);
-    EXPECT_TRUE(filesIn(data()).empty()) << "each change starts the delay again";
     toolkit.advanceClock(1);
     const std::string pid = std::to_string(ui::processId());
     EXPECT_EQ(filesIn(data()), (std::set<std::string>{ownSide(), "recovery-" + pid + "-1.bfl"}));
@@ -186,6 +185,52 @@ TEST_F(RecoveryTest, NoCopyIsKeptOfAProjectWithoutUnsavedChanges) {
     EXPECT_TRUE(filesIn(data()).empty());
 }
 
+// A project beyond the records a B-file holds still gets its copy, restored exactly.
+TEST_F(RecoveryTest, AProjectBeyondTheRecordLimitIsCopiedAndRestoredExactly) {
+    SessionWorkArea session = unpackSession(packedOf(project().lb_Sessions.at(0)));
+    session.comments.clear();
+    for (session.commentCount = 0; session.commentCount < 9999; ++session.commentCount) {
+        session.comments +=
+            (session.commentCount ? "\r\n" : "") + fit("NOTE " + std::to_string(session.commentCount), 70);
+    }
+    std::vector<std::string> sessions = project().lb_Sessions.lines();
+    sessions.insert(sessions.end(), 10, buildSessionLine(session, packSession(session)));
+    project().lb_Sessions.assign(sessions);
+    project().markModified();
+    ASSERT_GT(countRecords(project()), kMostRecords);
+    toolkit.advanceClock(kDelay);
+    const FoundCopy found = crash();
+    window.reset();
+
+    ui::HeadlessToolkit later;
+    later.dataFolderPath = crashed();
+    Form1 restarted(later);
+    restarted.form().show();
+    later.expectMessage("Recover Project", question(dir.path("harbour.bfl"), found.date), Answer::Yes);
+    EXPECT_TRUE(restarted.offerRecovery());
+    EXPECT_EQ(restarted.project().lb_Sessions.lines(), sessions);
+    EXPECT_EQ(restarted.project().fileName, dir.path("harbour.bfl"));
+}
+
+// The data folder cannot be written: said once a run, in a message box and the status bar.
+TEST_F(RecoveryTest, ACopyThatCannotBeWrittenIsToldOnce) {
+    ui::HeadlessToolkit other;
+    other.dataFolderPath = dir.path("harbour.bfl/data"); // under a file: never a folder
+    Form1 second(other);
+    second.form().show();
+    second.openAtStartup(dir.path("harbour.bfl"));
+    other.expectMessage("Recovery Copy", "The recovery copy of the unsaved changes cannot be written in " +
+                                             other.dataFolderPath +
+                                             ".\nUntil the project is saved, a crash would lose them.");
+    other.form("Form1")->triggerMenu(menu::kSortStationsByName);
+    other.advanceClock(kDelay);
+    EXPECT_EQ(other.lastIcon(), ui::Icon::Warning);
+    EXPECT_EQ(second.form().statusText(), "No recovery copy: save the project to keep the unsaved changes safe.");
+    other.form("Form1")->triggerMenu(menu::kSortSessionsByInstrument);
+    other.advanceClock(kDelay);
+    EXPECT_TRUE(other.unusedExpectations().empty());
+}
+
 // Each program keeps its own copy; only those of programs no longer running are offered.
 TEST(RecoveryCopyTest, TwoProgramsKeepSeparateCopies) {
     TempDir dir;
@@ -208,6 +253,17 @@ TEST(RecoveryCopyTest, TwoProgramsKeepSeparateCopies) {
     EXPECT_EQ(filesIn(dir.path("")).size(), 3u);
     RecoveryCopy::discard(found[0]);
     EXPECT_TRUE(filesIn(dir.path("")).empty());
+
+    // an older version kept a relative name: which folder it meant is unknown
+    first.fileName = "w/first.bfl";
+    ASSERT_TRUE(one.write(first));
+    ui::HeadlessToolkit toolkit;
+    Form_Warning warning(toolkit);
+    Project restored;
+    EXPECT_TRUE(
+        RecoveryCopy::restore(RecoveryCopy::leftBehind(dir.path(""), running).at(0), restored, toolkit, warning));
+    EXPECT_EQ(restored.lb_Instruments.lines(), first.lb_Instruments.lines());
+    EXPECT_EQ(restored.fileName, "");
 }
 
 } // namespace

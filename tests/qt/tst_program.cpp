@@ -122,6 +122,46 @@ private slots:
         QVERIFY(recoveryFiles(dir).isEmpty());
     }
 
+    // Started in one folder with a relative name and killed; restarted in another folder
+    // that holds a file of the same relative name: the recovered project is saved over
+    // the file it was read from, and the other folder's file stays as it was.
+    void recoversARelativeNameIntoTheFolderItWasGivenIn() {
+        QTemporaryDir dir;
+        const QString example = QStringLiteral(ARDEL_SOURCE_DIR "/examples/harbour_survey.bfl");
+        for (const char* folder : {"first/w", "second/w"}) {
+            QVERIFY(QDir(dir.path()).mkpath(QLatin1String(folder)));
+            QVERIFY(QFile::copy(example, dir.filePath(QLatin1String(folder) + QStringLiteral("/s.bfl"))));
+        }
+        QProcess first;
+        QProcessEnvironment environment = environmentIn(dir);
+        environment.insert(QStringLiteral("ARDEL_MENU"), QStringLiteral("menu_Sort_StationsByName"));
+        environment.insert(QStringLiteral("ARDEL_RECOVERY_DELAY"), QStringLiteral("100"));
+        first.setProcessEnvironment(environment);
+        first.setWorkingDirectory(dir.filePath(QStringLiteral("first")));
+        first.start(QStringLiteral(ARDEL_BINARY), {QStringLiteral("w/s.bfl")});
+        QTRY_COMPARE_WITH_TIMEOUT(
+            recoveryFiles(dir).filter(QRegularExpression(QStringLiteral("/recovery-[0-9]+\\.txt$"))).size(), 1, 20000);
+        first.kill();
+        QVERIFY(first.waitForFinished(10000));
+
+        QProcess second;
+        environment = environmentIn(dir);
+        environment.insert(QStringLiteral("ARDEL_ANSWER"), QStringLiteral("Yes"));
+        environment.insert(QStringLiteral("ARDEL_MENU"), QStringLiteral("menu_File_Save"));
+        environment.insert(QStringLiteral("ARDEL_SNAPSHOT"), dir.filePath(QStringLiteral("snapshot.txt")));
+        second.setProcessEnvironment(environment);
+        second.setWorkingDirectory(dir.filePath(QStringLiteral("second")));
+        second.start(QStringLiteral(ARDEL_BINARY), {QStringLiteral("w/s.bfl")});
+        QVERIFY(second.waitForFinished(30000));
+        const QByteArray original = bytesOf(example);
+        const QByteArray saved = bytesOf(dir.filePath(QStringLiteral("first/w/s.bfl")));
+        QVERIFY(second.readAllStandardOutput().contains(
+            "the unsaved project of " + dir.filePath(QStringLiteral("first/w/s.bfl")).toLatin1() + " from "));
+        QCOMPARE(bytesOf(dir.filePath(QStringLiteral("second/w/s.bfl"))), original);
+        QVERIFY(!saved.isEmpty() && saved != original);
+        QVERIFY(recoveryFiles(dir).isEmpty());
+    }
+
     void showsTheFileNamedOnTheCommandLine() {
         const QString bfile = QStringLiteral(ARDEL_SOURCE_DIR "/examples/harbour_survey.bfl");
         int exitCode = -2;

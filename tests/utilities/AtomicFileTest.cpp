@@ -3,11 +3,14 @@
 #include "utilities/AtomicFile.h"
 
 #include "support/HeadlessTest.h"
+#include "ui/Platform.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <stdexcept>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace ardel {
 namespace {
@@ -115,6 +118,57 @@ TEST_F(AtomicFile, RefusesMissingFoldersAndReadOnlyFilesAndFolders) {
     EXPECT_EQ(filesIn(dir.path("")), std::vector<std::string>{"out.bfl"});
 
     EXPECT_FALSE(saveAtomically(dir.path(""), writes(kNew))) << "a folder is no file";
+}
+
+// A name of 250 characters saves (its temporary file has a short name of its own);
+// the temporary files of killed saves go with the next save in their folder, those of
+// running programs and other files stay.
+TEST_F(AtomicFile, SavesLongNamesAndRemovesTheLeftoversOfKilledSaves) {
+    const std::string running = ".ardel-" + std::to_string(ui::processId()) + "-Ab3dEf";
+    writeFile(dir.path(".ardel-999999999-Ab3dEf"), "killed");
+    writeFile(dir.path(running), "running");
+    writeFile(dir.path(".ardel-notes"), "mine");
+    const std::string longName = std::string(246, 'n') + ".bfl";
+    EXPECT_TRUE(saveAtomically(dir.path(longName), writes(kNew)));
+    EXPECT_EQ(readFile(dir.path(longName)), kNew);
+    EXPECT_EQ(filesIn(dir.path("")), (std::vector<std::string>{running, ".ardel-notes", longName}));
+}
+
+// A writable file in a folder that allows no new file, saved by a user who is not the
+// superuser: the previous file goes into the copy folder, then the file is written in
+// place. A read-only file there, or a new file, is refused, and says by which.
+TEST_F(AtomicFile, WritesInPlaceInAFolderThatAllowsNoNewFile) {
+    writeFile(target, kOld);
+    fs::create_directories(dir.path("copies"));
+    ::chmod(dir.path("copies").c_str(), 0777);
+    ::chmod(target.c_str(), 0666);
+    writeFile(dir.path("locked.bfl"), kOld);
+    ::chmod(dir.path("locked.bfl").c_str(), 0444);
+    ::chmod(dir.path("").c_str(), 0555);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        constexpr uid_t kNobody = 65534;
+        if (::geteuid() == 0 && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) {
+            ::_exit(2);
+        }
+        const SaveResult inPlace = saveFile(target, writes(kNew), dir.path("copies"));
+        const bool right =
+            inPlace.written() && inPlace.previousCopy == dir.path("copies/previous-out.bfl") &&
+            readFile(target) == kNew && readFile(inPlace.previousCopy) == kOld &&
+            filesIn(dir.path("copies")).size() == 1 &&
+            saveFile(dir.path("locked.bfl"), writes(kNew), dir.path("copies")).refusal == SaveRefusal::File &&
+            saveFile(dir.path("new.bfl"), writes(kNew), dir.path("copies")).refusal == SaveRefusal::Folder &&
+            saveFile(target, writes(kNew), "").refusal == SaveRefusal::Folder;
+        ::_exit(right ? 0 : 1);
+    }
+    int status = -1;
+    ::waitpid(child, &status, 0);
+    ::chmod(dir.path("").c_str(), 0755);
+    EXPECT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(readFile(target), kNew);
+    EXPECT_EQ(filesIn(dir.path("")), (std::vector<std::string>{"copies", "locked.bfl", "out.bfl"}));
 }
 
 } // namespace
