@@ -42,10 +42,11 @@ bool sameNoCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && ui::startsWithNoCase(a, b);
 }
 
-int nextKey(const std::vector<std::string>& lines) {
+// One more than the highest key (the line's first `width` characters) in use.
+int nextKey(const std::vector<std::string>& lines, std::size_t width) {
     int highest = 0;
     for (const std::string& line : lines) {
-        highest = std::max(highest, leadingInt(line));
+        highest = std::max(highest, leadingInt(slice(line, 0, width)));
     }
     return highest + 1;
 }
@@ -144,7 +145,7 @@ void planStation(const Project& project, const Stores& stores, Row& row,
         return;
     }
     row.newStation = true;
-    row.ssn = ssn.empty() ? zeroFill(nextKey(stores.stations), kSsnWidth) : fit(ssn, kSsnWidth);
+    row.ssn = ssn.empty() ? zeroFill(nextKey(stores.stations, kSsnWidth), kSsnWidth) : fit(ssn, kSsnWidth);
     row.stationName = fit(row.observation.markerName, kStationNameWidth);
     row.stationName = ui::trimRight(row.stationName);
     const std::string body = newStationBody(row.ssn, row.observation.markerName, position, project.lb_Defaults);
@@ -187,7 +188,7 @@ void planInstrument(const Stores& stores, Row& row) {
         }
     }
     row.newInstrument = true;
-    row.jsin = zeroFill(nextKey(stores.instruments), kJsinWidth);
+    row.jsin = zeroFill(nextKey(stores.instruments, kJsinWidth), kJsinWidth);
     row.instrumentBody = newInstrumentBody(row.jsin, row.observation.receiverType, serial);
 }
 
@@ -216,7 +217,7 @@ void planAntenna(const Stores& stores, Row& row) {
         }
     }
     row.newAntenna = true;
-    row.jsan = zeroFill(nextKey(stores.antennas), kJsanWidth);
+    row.jsan = zeroFill(nextKey(stores.antennas, kJsanWidth), kJsanWidth);
     row.antennaBody = newAntennaBody(row.jsan, row.antennaCode, serial);
 }
 
