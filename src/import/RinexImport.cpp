@@ -118,6 +118,7 @@ void planStation(const Project& project, const Stores& stores, Row& row,
     for (const std::string& line : stores.stations) {
         if (sameNoCase(slice(line, station_line::kId, kIdWidth), id)) {
             row.ssn = line.substr(0, kSsnWidth);
+            row.stationId = slice(line, station_line::kId, kIdWidth);
             row.stationName = ui::trimRight(slice(line, station_line::kName, kStationNameWidth));
             return;
         }
@@ -360,6 +361,23 @@ void addToStores(Stores& stores, const Row& row) {
     stores.sessions.push_back(row.sessionLine);
 }
 
+// A new key beyond its width (SSN 9999, JSIN or JSAN 999 in use) refuses the row.
+bool keysFit(Row& row) {
+    const struct {
+        const std::string& key;
+        std::size_t width;
+        const char* name;
+    } keys[] = {{row.ssn, kSsnWidth, "SSN"}, {row.jsin, kJsinWidth, "JSIN"}, {row.jsan, kJsanWidth, "JSAN"}};
+    for (const auto& key : keys) {
+        if (key.key.size() > key.width) {
+            row.status = Row::Status::Refused;
+            addProblem(row, Severity::Error, ui::format("no %s is left for a new record", key.name));
+            return false;
+        }
+    }
+    return true;
+}
+
 void planRow(const Project& project, Stores& stores, const Antex& antex, Row& row) {
     row.problems.clear();
     row.status = Row::Status::Import;
@@ -384,6 +402,9 @@ void planRow(const Project& project, Stores& stores, const Antex& antex, Row& ro
     checkStationPosition(stores, row, position);
     planInstrument(stores, row);
     planAntenna(stores, row);
+    if (!keysFit(row)) {
+        return;
+    }
     planHeight(antex, row);
     if (!row.letterChosen) {
         row.sessionLetter = sessionLetter(stores, row);
@@ -429,7 +450,7 @@ void replan(const Project& project, Plan& plan) {
     Stores stores = storesOf(project);
     const Antex antex = readAntexFile(plan.options.antexPath);
     for (Row& row : plan.rows) {
-        if (row.status != Row::Status::Refused) {
+        if (row.observation.firstObs) { // read: a refused file has no first epoch
             planRow(project, stores, antex, row);
         }
     }

@@ -209,6 +209,14 @@ TEST_F(RinexImportTest, RefusedFilesLeaveTheOthersImported) {
     EXPECT_EQ(rinex_import::applyImport(project, plan), 1);
 }
 
+TEST_F(RinexImportTest, ARowIsRefusedWhenNoKeyIsLeft) {
+    project.lb_Instruments.append(fit("999050", 70));
+    const std::string path = write(kLongName);
+    const auto plan = rinex_import::planImport(project, {path}, {});
+    EXPECT_EQ(lines(plan.rows[0]).back(), path + ": error: no JSIN is left for a new record");
+    EXPECT_EQ(rinex_import::applyImport(project, plan), 0);
+}
+
 TEST_F(RinexImportTest, RowsArePlannedAgainAfterTheUserEditsThem) {
     const std::string morning = write("ceda005.rnx");
     const std::string evening = write("ceda005e.rnx", {.first = {2024, 1, 5, 18, 0, 0}});
