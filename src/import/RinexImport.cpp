@@ -8,6 +8,7 @@
 #include "rinex/Antex.h"
 #include "rinex/CompressedFile.h"
 #include "rinex/FileNames.h"
+#include "rinex/HeaderLines.h"
 #include "ui/Text.h"
 
 #include <algorithm>
@@ -28,15 +29,6 @@ constexpr const char* kNoOffset = "the L1 phase-centre offset was not added to t
 struct Stores {
     std::vector<std::string> stations, instruments, antennas, sessions;
 };
-
-std::string upper(std::string_view text) {
-    return ui::upperCase(text);
-}
-
-std::string trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    return first == std::string::npos ? std::string() : ui::trimRight(text.substr(first));
-}
 
 bool sameNoCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && ui::startsWithNoCase(a, b);
@@ -105,7 +97,7 @@ Row readRow(const std::string& path) {
 
 std::string stationIdOf(const Row& row) {
     const std::string source = row.observation.markerName.empty() ? row.fileName : row.observation.markerName;
-    return fit(upper(source.substr(0, kIdWidth)), kIdWidth);
+    return fit(ui::upperCase(source.substr(0, kIdWidth)), kIdWidth);
 }
 
 // The station: by ID, through the SERFIL, or new.
@@ -135,7 +127,7 @@ void planStation(const Project& project, const Stores& stores, Row& row,
         row.ssn = ssn;
         row.stationName = ui::trimRight(slice(line, station_line::kName, kStationNameWidth));
         const std::string ownId = slice(line, station_line::kId, kIdWidth);
-        if (trimmed(ownId).empty()) {
+        if (rinex::trimmed(ownId).empty()) {
             row.givesStationId = true;
         } else {
             row.stationId = ownId;
@@ -182,7 +174,8 @@ void planInstrument(const Stores& stores, Row& row) {
                    ui::format("receiver serial number %s is longer than 10 characters", serial.c_str()));
     }
     for (const std::string& body : stores.instruments) {
-        if (sameNoCase(trimmed(slice(body, kInstrumentSerialOffset, kInstrumentSerialWidth)), trimmed(cut))) {
+        if (sameNoCase(rinex::trimmed(slice(body, kInstrumentSerialOffset, kInstrumentSerialWidth)),
+                       rinex::trimmed(cut))) {
             row.jsin = body.substr(0, kJsinWidth);
             row.newInstrument = false;
             return;
@@ -206,12 +199,13 @@ void planAntenna(const Stores& stores, Row& row) {
     row.antennaCode = rinex::AntennaOffsets::normalCode(row.observation.antennaCode);
     const std::string& serial = row.observation.antennaSerial;
     if (!inAntennaCodeList(row.antennaCode)) {
-        addProblem(row, Severity::Note,
-                   ui::format("antenna code %s is not in the antenna code list", trimmed(row.antennaCode).c_str()));
+        addProblem(
+            row, Severity::Note,
+            ui::format("antenna code %s is not in the antenna code list", rinex::trimmed(row.antennaCode).c_str()));
     }
     for (const std::string& body : stores.antennas) {
         if (fit(slice(body, kAntennaCodeOffset, kAntennaCodeWidth), kAntennaCodeWidth) == row.antennaCode &&
-            sameNoCase(trimmed(slice(body, kAntennaSerialOffset, kAntennaSerialWidth)), serial)) {
+            sameNoCase(rinex::trimmed(slice(body, kAntennaSerialOffset, kAntennaSerialWidth)), serial)) {
             row.jsan = body.substr(0, kJsanWidth);
             row.newAntenna = false;
             return;
@@ -247,8 +241,9 @@ void planHeight(const Antex& antex, Row& row) {
     } else if (const auto up = antex.offsets->upOf(row.antennaCode, row.observation.antennaSerial)) {
         height += *up / 1000;
     } else {
-        addProblem(row, Severity::Warning,
-                   ui::format("antenna %s is not in the ANTEX file: %s", trimmed(row.antennaCode).c_str(), kNoOffset));
+        addProblem(
+            row, Severity::Warning,
+            ui::format("antenna %s is not in the ANTEX file: %s", rinex::trimmed(row.antennaCode).c_str(), kNoOffset));
     }
     const auto laidOut = layOutAntennaHeight(height);
     if (!laidOut) {
