@@ -139,8 +139,7 @@ void planStation(const Project& project, const Stores& stores, Row& row,
     }
     row.newStation = true;
     row.ssn = ssn.empty() ? zeroFill(nextKey(stores.stations, kSsnWidth), kSsnWidth) : fit(ssn, kSsnWidth);
-    row.stationName = fit(row.observation.markerName, kStationNameWidth);
-    row.stationName = ui::trimRight(row.stationName);
+    row.stationName = ui::trimRight(fit(row.observation.markerName, kStationNameWidth));
     const std::string body = newStationBody(row.ssn, row.observation.markerName, position, project.lb_Defaults);
     row.stationLine = buildStationLine(body, id);
 }
