@@ -105,6 +105,24 @@ TEST(RinexReaderTest, EveryCompressionGivesTheSameText) {
     }
 }
 
+// Fourteen satellites take two epoch lines, six observation types two lines a satellite;
+// data lines that look like epoch lines are skipped by count.
+TEST(RinexReaderTest, Version2DataLinesAreSkippedByCount) {
+    const std::string lookalike = " 30 12 31 23 59 59.0000000  0  1\n";
+    std::string data = " 24 01 05 23 59 30.0000000  0 14G01G02G03G04G05G06G07G08G09G10G11G12\n" +
+                       std::string(32, ' ') + "G13G14\n";
+    for (int line = 0; line < 28; ++line) {
+        data += lookalike;
+    }
+    std::istringstream in(data);
+    rinex::Observation observation;
+    observation.version = 2.11;
+    observation.observationTypes = 6;
+    const auto last = rinex::lastEpoch(in, observation);
+    ASSERT_TRUE(last);
+    EXPECT_EQ(text(*last), "2024-01-05 23:59:30.0");
+}
+
 TEST(RinexReaderTest, CompactEpochLinesAreRebuiltFromTheirDifferences) {
     EXPECT_EQ(rinex::applyEpochDifference("", "&24 01 05"), " 24 01 05");
     EXPECT_EQ(rinex::applyEpochDifference(" 24 01 05 00 00  0.0", "              3  &"), " 24 01 05 00 03   .0");
