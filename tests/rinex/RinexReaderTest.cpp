@@ -109,8 +109,8 @@ TEST(RinexReaderTest, EveryCompressionGivesTheSameText) {
 // data lines that look like epoch lines are skipped by count.
 TEST(RinexReaderTest, Version2DataLinesAreSkippedByCount) {
     const std::string lookalike = " 30 12 31 23 59 59.0000000  0  1\n";
-    std::string data = " 24 01 05 23 59 30.0000000  0 14G01G02G03G04G05G06G07G08G09G10G11G12\n" +
-                       std::string(32, ' ') + "G13G14\n";
+    std::string data =
+        " 24 01 05 23 59 30.0000000  0 14G01G02G03G04G05G06G07G08G09G10G11G12\n" + std::string(32, ' ') + "G13G14\n";
     for (int line = 0; line < 28; ++line) {
         data += lookalike;
     }
