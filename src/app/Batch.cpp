@@ -9,6 +9,8 @@
 #include "ui/Text.h"
 #include "utilities/AtomicFile.h"
 
+#include <algorithm>
+
 namespace ardel {
 
 namespace {
@@ -71,9 +73,7 @@ int validateFile(const std::string& path, std::ostream& out) {
         out << check::diagnosticLine(path, problem) << '\n';
         errors = errors || problem.severity == check::Severity::Error;
     }
-    if (const std::string summary = check::summaryLine(result.problems); !summary.empty()) {
-        out << summary << '\n';
-    }
+    out << check::summaryLine(result.problems) << '\n';
     if (errors) {
         return kUnreadable;
     }
@@ -89,8 +89,8 @@ const std::string& batchUsage() {
         "       ardel --convert IN OUT    read IN as Open does and write it to OUT as Save As does\n"
         "       ardel --validate FILE     check every record of FILE; one line per problem:\n"
         "                                 FILE:LINE:COLUMN: error|warning|note: text\n"
-        "       ardel --help              show this text\n"
-        "       ardel --version           show the program's version\n"
+        "       ardel -h, --help          show this text\n"
+        "       ardel -V, --version       show the program's version\n"
         "Exit status of --check and --convert: 0 no message, 1 messages printed,\n"
         "2 input missing or unreadable, 3 OUT not written; 64 wrong usage.\n"
         "Exit status of --validate: 0 nothing found, 1 warnings or notes only,\n"
@@ -98,17 +98,23 @@ const std::string& batchUsage() {
     return usage;
 }
 
+namespace {
+bool isOption(const std::string& word) {
+    return word.starts_with("-");
+}
+} // namespace
+
 std::optional<int> runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    if (args.empty() || !args.front().starts_with("--")) {
+    if (std::none_of(args.begin(), args.end(), isOption)) {
         return std::nullopt;
     }
     const std::string& option = args.front();
     const std::size_t operands = args.size() - 1;
-    if (option == "--help" && operands == 0) {
+    if ((option == "--help" || option == "-h") && operands == 0) {
         out << batchUsage();
         return kClean;
     }
-    if (option == "--version" && operands == 0) {
+    if ((option == "--version" || option == "-V") && operands == 0) {
         out << "Ardel " << ARDEL_VERSION << '\n';
         return kClean;
     }

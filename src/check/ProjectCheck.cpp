@@ -781,15 +781,24 @@ std::string diagnosticLine(const std::string& file, const Problem& problem) {
                       problem.text.c_str());
 }
 
+namespace {
+std::string counted(long count, const char* noun) {
+    return ui::format("%ld %s%s", count, noun, count == 1 ? "" : "s");
+}
+
+long countOf(const std::vector<Problem>& problems, Severity severity) {
+    return static_cast<long>(std::count_if(problems.begin(), problems.end(),
+                                           [severity](const Problem& p) { return p.severity == severity; }));
+}
+} // namespace
+
 std::string summaryLine(const std::vector<Problem>& problems) {
     if (problems.empty()) {
-        return {};
+        return "no problems found";
     }
-    const auto errors =
-        std::count_if(problems.begin(), problems.end(), [](const Problem& p) { return p.severity == Severity::Error; });
-    const auto warnings = std::count_if(problems.begin(), problems.end(),
-                                        [](const Problem& p) { return p.severity == Severity::Warning; });
-    return ui::format("%ld errors, %ld warnings", static_cast<long>(errors), static_cast<long>(warnings));
+    return counted(countOf(problems, Severity::Error), "error") + ", " +
+           counted(countOf(problems, Severity::Warning), "warning") + ", " +
+           counted(countOf(problems, Severity::Note), "note");
 }
 
 } // namespace ardel::check

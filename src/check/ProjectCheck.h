@@ -55,7 +55,7 @@ const char* severityName(Severity severity);
 // "FILE:LINE:COLUMN: severity: text", without a line break.
 std::string diagnosticLine(const std::string& file, const Problem& problem);
 
-// "N errors, M warnings"; empty when there are no problems.
+// "3 errors, 1 warning, 0 notes" (singular for one); "no problems found" when there are none.
 std::string summaryLine(const std::vector<Problem>& problems);
 
 } // namespace ardel::check
