@@ -53,6 +53,7 @@ public:
     std::unique_ptr<ui::Timer> createTimer(std::function<void()>) override {
         throw std::logic_error("the project check runs no timer");
     }
+    void showHelp(const std::string&) override { throw std::logic_error("the project check shows no help"); }
     void beep() override {}
     void setBusy(bool) override {}
     int run() override { return 0; }
