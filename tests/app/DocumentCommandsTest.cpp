@@ -323,6 +323,8 @@ TEST_F(DocumentCommandsTest, HeaderInfoShowsTheNewJobCodeAndMarksTheProjectModif
 TEST_F(DocumentCommandsTest, HelpShowsTheAboutBoxAndTheDisclaimer) {
     toolkit.expectDialog("AboutBox", [](HeadlessForm& about) {
         EXPECT_EQ(about.label("label_Version").text(), "Version 5.5.5");
+        EXPECT_EQ(about.label("label_Licence").text(),
+                  "Copyright 2026 The Ardel developers. Released under the MIT licence.");
         about.click("cb_OK");
     });
     form().triggerMenu(menu::kAbout);
