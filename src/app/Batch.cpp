@@ -17,6 +17,10 @@ namespace {
 
 using namespace batch_status;
 
+bool isOption(const std::string& word) {
+    return word.starts_with("-");
+}
+
 // Reads the file as Open does: an empty project, the built-in conversion table, an empty
 // SERFIL store, not merging. False when the file is missing or the reading stopped.
 bool readAsOpen(Project& project, const std::string& path, ConsoleToolkit& console) {
@@ -97,12 +101,6 @@ const std::string& batchUsage() {
         "2 errors, input missing or its reading stopped; 64 wrong usage.\n";
     return usage;
 }
-
-namespace {
-bool isOption(const std::string& word) {
-    return word.starts_with("-");
-}
-} // namespace
 
 std::optional<int> runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
     if (std::none_of(args.begin(), args.end(), isOption)) {
