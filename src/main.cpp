@@ -6,8 +6,8 @@
 // caption and text printed on standard output first.
 // ARDEL_MENU=ID,ID,...: once the window is up (after any start-up question), these
 // menu entries are chosen in turn.
-// ARDEL_SNAPSHOT=FILE: then the program writes its title and the lines of its four
-// lists into FILE and closes the window.
+// ARDEL_SNAPSHOT=FILE: then the program writes its title, the lines of its four lists
+// and the title of an open help window into FILE and closes the window.
 // ARDEL_RECOVERY_DELAY=MILLISECONDS: the recovery copy is written that long after the
 // last change instead of 30 seconds.
 #include "app/ApplicationClass.h"
@@ -32,6 +32,11 @@ void writeSnapshot(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
         return;
+    }
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == QLatin1String("HelpWindow") && window->isVisible()) {
+            file.write("help " + window->windowTitle().toLatin1() + "\n");
+        }
     }
     for (QWidget* window : QApplication::topLevelWidgets()) {
         auto* main = qobject_cast<QMainWindow*>(window);

@@ -10,6 +10,8 @@ constexpr const char* kHistory = "Ardel lays out the records of a GPS survey pro
                                  "release, into an editor for whole projects: reading B-files back, converting\n"
                                  "old antenna codes, SERFIL and defaults files, sorting and renumbering.";
 
+constexpr const char* kLicence = "Copyright 2026 The Ardel developers. Released under the MIT licence.";
+
 ui::FormDecl buildDecl() {
     using ui::ControlKind;
     return {
@@ -18,6 +20,7 @@ ui::FormDecl buildDecl() {
         .controls = {{.name = "label_Name", .kind = ControlKind::Label, .label = "Ardel - Create B-File"},
                      {.name = "label_Version", .kind = ControlKind::Label, .label = std::string("Version ") + kVersion},
                      {.name = "label_History", .kind = ControlKind::Label, .label = kHistory},
+                     {.name = "label_Licence", .kind = ControlKind::Label, .label = kLicence},
                      {.name = "cb_OK", .kind = ControlKind::Button, .label = "OK", .isDefault = true}}};
 }
 } // namespace

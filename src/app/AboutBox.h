@@ -1,4 +1,4 @@
-// The About box (name, version, a short history) and the Disclaimer message of the Help menu.
+// The About box (name, version, a short history, the licence) and the Disclaimer message of the Help menu.
 #pragma once
 
 #include "ui/Toolkit.h"

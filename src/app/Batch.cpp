@@ -13,6 +13,8 @@
 
 #include <filesystem>
 
+#include <algorithm>
+
 namespace ardel {
 
 namespace {
@@ -21,6 +23,10 @@ using namespace batch_status;
 
 constexpr char kUnlistedProblems[] = "%ld more problems were found and are not listed: %ld errors, %ld warnings, %ld "
                                      "notes";
+
+bool isOption(const std::string& word) {
+    return word.starts_with("-");
+}
 
 // Reads the file as Open does: an empty project, the built-in conversion table, an empty
 // SERFIL store, not merging. False when the file is missing or the reading stopped.
@@ -161,9 +167,7 @@ int validateFile(const std::string& path, std::ostream& out) {
     if (const check::ProblemCounts& more = result.unlisted; more.total() > 0) {
         out << ui::format(kUnlistedProblems, more.total(), more.errors, more.warnings, more.notes) << '\n';
     }
-    if (const std::string summary = check::summaryLine(result.problems); !summary.empty()) {
-        out << summary << '\n';
-    }
+    out << check::summaryLine(result.problems, result.unlisted) << '\n';
     if (errors) {
         return kUnreadable;
     }
@@ -182,8 +186,8 @@ const std::string& batchUsage() {
         "       ardel --import-rinex PROJECT FILE... [--initials III] [--cable NN] [--antex ANTEXFILE]\n"
         "                                 add a session for each RINEX observation file to PROJECT\n"
         "                                 (created when missing); one line per file and per problem\n"
-        "       ardel --help              show this text\n"
-        "       ardel --version           show the program's version\n"
+                "       ardel -h, --help          show this text\n"
+        "       ardel -V, --version       show the program's version\n"
         "Exit status of --check and --convert: 0 no message, 1 messages printed,\n"
         "2 input missing or unreadable, 3 OUT not written; 64 wrong usage.\n"
         "Exit status of --validate: 0 nothing found, 1 warnings or notes only,\n"
@@ -195,16 +199,16 @@ const std::string& batchUsage() {
 }
 
 std::optional<int> runBatch(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    if (args.empty() || !args.front().starts_with("--")) {
+    if (std::none_of(args.begin(), args.end(), isOption)) {
         return std::nullopt;
     }
     const std::string& option = args.front();
     const std::size_t operands = args.size() - 1;
-    if (option == "--help" && operands == 0) {
+    if ((option == "--help" || option == "-h") && operands == 0) {
         out << batchUsage();
         return kClean;
     }
-    if (option == "--version" && operands == 0) {
+    if ((option == "--version" || option == "-V") && operands == 0) {
         out << "Ardel " << ARDEL_VERSION << '\n';
         return kClean;
     }

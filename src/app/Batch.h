@@ -7,15 +7,16 @@
 //   ardel --validate FILE     read FILE as --check does and check every record of it
 //   ardel --import-rinex PROJECT FILE... [--initials III] [--cable NN] [--antex ANTEXFILE]
 //                             add a session per RINEX observation file to PROJECT
-//   ardel --help | --version
+//   ardel -h | --help | -V | --version
 //
+// Any other word beginning with "-" is wrong usage, also beside a FILE for the window.
 // Messages go to `out` as "caption: text" lines. Exit status: 0 read (and written)
 // without a message, 1 with messages, 2 the input is missing or its reading stopped on
 // an error, 3 OUT could not be written, 64 wrong usage (the usage goes to `err`).
 // --validate prints one "FILE:LINE:COLUMN: severity: text" line per problem, in file
-// order (at most 10,000, then one line counting the others), then "N errors, M
-// warnings"; its status: 0 nothing found, 1 warnings or notes
-// only, 2 errors, a missing file or a stopped read.
+// order (at most 10,000, then one line counting the others), then the count ("3 errors,
+// 2 warnings, 1 note" or "no problems found"); its status: 0 nothing found, 1 warnings or
+// notes only, 2 errors, a missing file or a stopped read.
 #pragma once
 
 #include <optional>

@@ -35,6 +35,7 @@ public:
     // No data folder and no event loop: nothing is kept between runs and no timer fires.
     std::string dataFolder() override { return {}; }
     std::unique_ptr<ui::Timer> createTimer(std::function<void()> timeout) override;
+    void showHelp(const std::string&) override {}
     void beep() override {}
     void setBusy(bool) override {}
     int run() override { return 0; }

@@ -1,6 +1,7 @@
 #include "app/Form1.h"
 
 #include "app/MainMenu.h"
+#include "app/UserGuide.h"
 #include "bfile/BFileReader.h"
 #include "utilities/Defaults.h"
 #include "utilities/Serfil.h"
@@ -194,6 +195,7 @@ void Form1::bindMenus() {
         {menu::kSerfilExport, [this] { exportSerfil(toolkit_, project_, serfilPath_); }},
         {menu::kDefaultsExplain, [this] { explainDefaults(toolkit_); }},
         {menu::kDefaultsImport, [this] { importDefaultsFile(toolkit_, project_.lb_Defaults); }},
+        {menu::kUserGuide, [this] { showUserGuide(toolkit_); }},
         {menu::kAbout, [this] { aboutBox_.run(); }},
         {menu::kDisclaimer, [this] { showDisclaimer(toolkit_); }},
         {menu::kCheckProject, [this] { checkProject(); }},

@@ -102,9 +102,10 @@ Entry defaultsMenu() {
 }
 
 Entry helpMenu() {
-    return submenu(
-        "menu_Help", "&Help",
-        {entry(kAbout, "&About", "About this Program"), entry(kDisclaimer, "&Disclaimer", "View the Disclaimer")});
+    return submenu("menu_Help", "&Help",
+                   {entry(kUserGuide, "&User Guide", "Open the User Guide", false, "F1"),
+                    entry(kAbout, "&About", "About this Program"),
+                    entry(kDisclaimer, "&Disclaimer", "View the Disclaimer")});
 }
 
 std::vector<Entry> popup(const char* add, const char* addText, const char* modify, const char* modifyText,

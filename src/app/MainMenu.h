@@ -68,6 +68,7 @@ inline constexpr const char* kSerfilExport = "menu_Serfil_Export";
 inline constexpr const char* kDefaultsExplain = "menu_Defaults_Explain";
 inline constexpr const char* kDefaultsImport = "menu_Defaults_Import";
 
+inline constexpr const char* kUserGuide = "menu_Help_UserGuide";
 inline constexpr const char* kAbout = "menu_Help_About";
 inline constexpr const char* kDisclaimer = "menu_Help_Disclaimer";
 

@@ -53,6 +53,7 @@ public:
     std::unique_ptr<ui::Timer> createTimer(std::function<void()>) override {
         throw std::logic_error("the project check runs no timer");
     }
+    void showHelp(const std::string&) override { throw std::logic_error("the project check shows no help"); }
     void beep() override {}
     void setBusy(bool) override {}
     int run() override { return 0; }
@@ -840,15 +841,24 @@ std::string diagnosticLine(const std::string& file, const Problem& problem) {
                       problem.text.c_str());
 }
 
-std::string summaryLine(const std::vector<Problem>& problems) {
-    if (problems.empty()) {
-        return {};
+namespace {
+std::string counted(long count, const char* noun) {
+    return ui::format("%ld %s%s", count, noun, count == 1 ? "" : "s");
+}
+
+long countOf(const std::vector<Problem>& problems, Severity severity) {
+    return static_cast<long>(std::count_if(problems.begin(), problems.end(),
+                                           [severity](const Problem& p) { return p.severity == severity; }));
+}
+} // namespace
+
+std::string summaryLine(const std::vector<Problem>& problems, const ProblemCounts& unlisted) {
+    if (problems.empty() && unlisted.total() == 0) {
+        return "no problems found";
     }
-    const auto errors =
-        std::count_if(problems.begin(), problems.end(), [](const Problem& p) { return p.severity == Severity::Error; });
-    const auto warnings = std::count_if(problems.begin(), problems.end(),
-                                        [](const Problem& p) { return p.severity == Severity::Warning; });
-    return ui::format("%ld errors, %ld warnings", static_cast<long>(errors), static_cast<long>(warnings));
+    return counted(countOf(problems, Severity::Error) + unlisted.errors, "error") + ", " +
+           counted(countOf(problems, Severity::Warning) + unlisted.warnings, "warning") + ", " +
+           counted(countOf(problems, Severity::Note) + unlisted.notes, "note");
 }
 
 } // namespace ardel::check

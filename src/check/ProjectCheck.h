@@ -94,7 +94,8 @@ const char* severityName(Severity severity);
 // "FILE:LINE:COLUMN: severity: text", without a line break.
 std::string diagnosticLine(const std::string& file, const Problem& problem);
 
-// "N errors, M warnings"; empty when there are no problems.
-std::string summaryLine(const std::vector<Problem>& problems);
+// "3 errors, 1 warning, 0 notes" (singular for one), the listed problems and the unlisted
+// counts together; "no problems found" when there are none.
+std::string summaryLine(const std::vector<Problem>& problems, const ProblemCounts& unlisted = {});
 
 } // namespace ardel::check

@@ -1,7 +1,7 @@
 // Everything the program asks of a windowing toolkit besides the forms' controls:
 // building forms, message boxes, file dialogs, the settings store, the per-user data
-// folder, timers, beep, busy cursor and the event loop. Qt realizes it for the program, a scripted headless
-// realization for the tests.
+// folder, timers, the help window, beep, busy cursor and the event loop. Qt realizes it for the program, a scripted
+// headless realization for the tests.
 #pragma once
 
 #include "ui/Form.h"
@@ -69,6 +69,10 @@ public:
     // when there is none.
     virtual std::string dataFolder() = 0;
     virtual std::unique_ptr<Timer> createTimer(std::function<void()> timeout) = 0;
+
+    // Shows an HTML page (its pictures found beside it) in the help window, which does
+    // not block the other windows; a second call shows the page in the same window.
+    virtual void showHelp(const std::string& htmlPath) = 0;
 
     virtual void beep() = 0;
     virtual void setBusy(bool busy) = 0;

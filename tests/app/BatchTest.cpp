@@ -106,22 +106,28 @@ protected:
 TEST_F(Batch, WordsWithoutAnOptionAskForTheWindow) {
     EXPECT_EQ(batch({}).status, std::nullopt);
     EXPECT_EQ(batch({"project.bfl"}).status, std::nullopt);
-    EXPECT_EQ(batch({"project.bfl", "--check"}).status, std::nullopt);
-    EXPECT_EQ(batch({"-x"}).status, std::nullopt);
 }
 
 TEST_F(Batch, HelpVersionAndUsageErrors) {
-    const Outcome help = batch({"--help"});
-    EXPECT_EQ(help.status, 0);
-    EXPECT_EQ(help.out, batchUsage());
-    EXPECT_EQ(help.err, "");
+    for (const char* option : {"--help", "-h"}) {
+        const Outcome help = batch({option});
+        EXPECT_EQ(help.status, 0);
+        EXPECT_EQ(help.out, batchUsage());
+        EXPECT_EQ(help.err, "");
+    }
     EXPECT_NE(batchUsage().find("ardel --convert IN OUT"), std::string::npos);
+    for (const char* option : {"--version", "-V"}) {
+        const Outcome version = batch({option});
+        EXPECT_EQ(version.status, 0);
+        EXPECT_EQ(version.out, "Ardel 5.5.5\n");
+    }
 
-    const Outcome version = batch({"--version"});
-    EXPECT_EQ(version.status, 0);
-    EXPECT_EQ(version.out, "Ardel 5.5.5\n");
-
+    // An unknown option is never taken for a file to open, not even beside one.
     for (const std::vector<std::string>& wrong : std::vector<std::vector<std::string>>{{"--bogus"},
+                                                                                       {"-x"},
+                                                                                       {"-"},
+                                                                                       {"project.bfl", "--check"},
+                                                                                       {"project.bfl", "-v"},
                                                                                        {"--"},
                                                                                        {"--check"},
                                                                                        {"--check", "a", "b"},

@@ -1,7 +1,9 @@
 #include "app/Form1.h"
 #include "app/MainMenu.h"
+#include "app/UserGuide.h"
 #include "bfile/BFileWriter.h"
 #include "support/HeadlessTest.h"
+#include "ui/Platform.h"
 #include "ui/Text.h"
 #include "utilities/AtomicFile.h"
 
@@ -382,11 +384,34 @@ TEST_F(DocumentCommandsTest, HeaderInfoShowsTheNewJobCodeAndMarksTheProjectModif
 TEST_F(DocumentCommandsTest, HelpShowsTheAboutBoxAndTheDisclaimer) {
     toolkit.expectDialog("AboutBox", [](HeadlessForm& about) {
         EXPECT_EQ(about.label("label_Version").text(), "Version 5.5.5");
+        EXPECT_EQ(about.label("label_Licence").text(),
+                  "Copyright 2026 The Ardel developers. Released under the MIT licence.");
         about.click("cb_OK");
     });
     form().triggerMenu(menu::kAbout);
     toolkit.expectMessage("Disclaimer", disclaimerText());
     form().triggerMenu(menu::kDisclaimer);
+}
+
+// The installed guide is found from PREFIX/bin, the built one from a folder of the build.
+TEST_F(DocumentCommandsTest, UserGuideIsFoundBesideTheProgram) {
+    TempDir dir;
+    std::filesystem::create_directories(dir.path("usr/bin"));
+    std::filesystem::create_directories(dir.path("usr/share/doc/ardel"));
+    writeFile(dir.path("usr/share/doc/ardel/user-guide.html"), "<html></html>");
+    EXPECT_EQ(findUserGuide(dir.path("usr/bin/ardel")), dir.path("usr/share/doc/ardel/user-guide.html"));
+    std::filesystem::create_directories(dir.path("build/tests/qt"));
+    std::filesystem::create_directories(dir.path("build/docs"));
+    writeFile(dir.path("build/docs/user-guide.html"), "<html></html>");
+    EXPECT_EQ(findUserGuide(dir.path("build/tests/qt/tst_help")), dir.path("build/docs/user-guide.html"));
+    EXPECT_EQ(findUserGuide(dir.path("elsewhere/ardel")), "");
+
+    const std::string guide = findUserGuide(ui::programPath());
+    if (guide.empty()) {
+        toolkit.expectMessage(kUserGuideCaption, ui::format(kUserGuideMissing, "/usr/share/doc/ardel/user-guide.html"));
+    }
+    form().triggerMenu(menu::kUserGuide);
+    EXPECT_EQ(toolkit.helpShown, guide.empty() ? std::vector<std::string>{} : std::vector<std::string>{guide});
 }
 
 } // namespace

@@ -79,7 +79,7 @@ TEST(ProjectCheckTest, TheExampleHasNoProblem) {
     EXPECT_TRUE(result.problems.empty()) << describe(result.problems);
     const Outcome outcome = validateFile(kExample);
     EXPECT_EQ(outcome.status, batch_status::kClean);
-    EXPECT_EQ(outcome.out, "");
+    EXPECT_EQ(outcome.out, "no problems found\n");
 }
 
 // A seeded fault and the one problem it must give. `total` counts the problems that
@@ -249,7 +249,7 @@ TEST(ProjectCheckTest, PrintedLinesParseBackInFileOrder) {
         printed.push_back(line);
     }
     ASSERT_EQ(printed.size(), 6u) << outcome.out;
-    EXPECT_EQ(printed.back(), "3 errors, 1 warnings");
+    EXPECT_EQ(printed.back(), "3 errors, 1 warning, 1 note");
     std::vector<std::pair<long, int>> places;
     std::vector<std::string> severities;
     for (std::size_t i = 0; i + 1 < printed.size(); ++i) {

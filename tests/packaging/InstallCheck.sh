@@ -1,8 +1,9 @@
 #!/bin/sh
 # Installs the build into a staging folder (DESTDIR, prefix /usr) and checks what a
 # desktop finds there: the program, its menu entry, the B-file type, the icon, the
-# manual page (which must name every option the program's usage names) and the
-# AppStream metainfo, each checked by its own tool.
+# manual page (which must name every option the program's usage names), the
+# AppStream metainfo, each checked by its own tool, and the user guide, which the
+# installed program opens from Help > User Guide.
 # Usage: InstallCheck.sh BUILD_DIR VERSION SAMPLE_BFILE
 set -u
 build=$1
@@ -21,17 +22,21 @@ have() { command -v "$1" >/dev/null; }
 DESTDIR=$stage cmake --install "$build" --prefix /usr >"$stage/install.log" 2>&1 ||
     { cat "$stage/install.log"; fail "cmake --install failed"; }
 
-# Exactly these files, nothing more.
+# Exactly these files, nothing more, besides the user guide's pictures.
 expected="usr/bin/ardel
 usr/share/applications/ardel.desktop
 usr/share/doc/ardel/README.md
 usr/share/doc/ardel/changelog.gz
 usr/share/doc/ardel/copyright
+usr/share/doc/ardel/docs/main-window.png
+usr/share/doc/ardel/examples/harbour_survey.bfl
+usr/share/doc/ardel/examples/harbour_survey_faults.bfl
+usr/share/doc/ardel/user-guide.html
 usr/share/icons/hicolor/scalable/apps/ardel.svg
 usr/share/man/man1/ardel.1.gz
 usr/share/metainfo/org.tovarin.Ardel.metainfo.xml
 usr/share/mime/packages/ardel.xml"
-installed=$(cd "$stage" && find usr -type f | LC_ALL=C sort)
+installed=$(cd "$stage" && find usr -type f | grep -v '^usr/share/doc/ardel/guide/' | LC_ALL=C sort)
 [ "$installed" = "$expected" ] || fail "installed files differ:
 $installed"
 
@@ -75,4 +80,15 @@ done
 printf '%s\n' "$page" | grep -q "^\.TH ARDEL 1 .*Ardel $version" || fail "the manual page's version"
 [ "$(gzip -dc "$share/doc/ardel/changelog.gz" | head -n 1)" = "ardel ($version) stable; urgency=medium" ] ||
     fail "the changelog's version"
+# The README's and the guide's pictures are installed beside them.
+doc=$share/doc/ardel
+for picture in $(grep -o '](docs/[^)]*)' "$doc/README.md" | sed 's/^](//; s/)$//') \
+    $(grep -o 'src="[^"]*"' "$doc/user-guide.html" | sed 's/^src="//; s/"$//'); do
+    [ -f "$doc/$picture" ] || fail "the picture $picture is not installed"
+done
+# The installed program opens the installed guide in its help window.
+XDG_CONFIG_HOME=$stage/config XDG_DATA_HOME=$stage/data QT_QPA_PLATFORM=offscreen \
+    ARDEL_MENU=menu_Help_UserGuide ARDEL_SNAPSHOT=$stage/snapshot timeout 60 "$program" >/dev/null 2>&1 ||
+    fail "the program with Help > User Guide"
+grep -qx 'help Ardel User Guide' "$stage/snapshot" || fail "Help > User Guide did not show the installed guide"
 echo "install check: passed"

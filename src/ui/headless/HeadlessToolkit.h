@@ -87,6 +87,7 @@ public:
     HeadlessSettings settingsStore;
     // The data folder: a fresh folder of its own, removed with the toolkit, unless a test names another.
     std::string dataFolderPath;
+    std::vector<std::string> helpShown; // every page showHelp() was given, in order
     int beeps = 0;
     bool busy = false;
     std::optional<int> exitCode; // set by quit() or by the main window closing
@@ -99,6 +100,7 @@ public:
     Settings& settings() override { return settingsStore; }
     std::string dataFolder() override;
     std::unique_ptr<Timer> createTimer(std::function<void()> timeout) override;
+    void showHelp(const std::string& htmlPath) override { helpShown.push_back(htmlPath); }
     void beep() override { ++beeps; }
     void setBusy(bool isBusy) override { busy = isBusy; }
     int run() override;

@@ -16,7 +16,9 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QSvgRenderer>
+#include <QTextBrowser>
 #include <QTimer>
+#include <QUrl>
 
 #include <cstdlib>
 #include <utility>
@@ -272,6 +274,25 @@ std::unique_ptr<Timer> QtToolkit::createTimer(std::function<void()> timeout) {
     return std::make_unique<QtTimer>(std::move(timeout));
 }
 
+void QtToolkit::showHelp(const std::string& htmlPath) {
+    auto* browser = qobject_cast<QTextBrowser*>(helpWindow_.data());
+    if (!browser) {
+        browser = new QTextBrowser;
+        browser->setAttribute(Qt::WA_DeleteOnClose);
+        browser->setObjectName(QStringLiteral("HelpWindow"));
+        browser->setOpenExternalLinks(true);
+        browser->resize(1100, 760);
+        QObject::connect(browser, &QTextBrowser::sourceChanged, browser,
+                         [browser] { browser->setWindowTitle(browser->documentTitle()); });
+        helpWindow_ = browser;
+    }
+    browser->setSource(QUrl::fromLocalFile(QFile::decodeName(htmlPath.c_str())));
+    browser->setWindowTitle(browser->documentTitle());
+    browser->show();
+    browser->raise();
+    browser->activateWindow();
+}
+
 void QtToolkit::beep() {
     QApplication::beep();
 }
@@ -304,6 +325,9 @@ void QtToolkit::quit(int exitCode) {
 }
 
 void QtToolkit::mainWindowClosed() {
+    if (helpWindow_) {
+        helpWindow_->close();
+    }
     quit(0);
 }
 

@@ -65,6 +65,9 @@ public:
     // The platform's per-user application data folder (on Linux ~/.local/share/Tovarin/Ardel).
     std::string dataFolder() override;
     std::unique_ptr<Timer> createTimer(std::function<void()> timeout) override;
+    // A top-level text browser named "HelpWindow", titled by the page's <title>; it
+    // closes with the main window.
+    void showHelp(const std::string& htmlPath) override;
     void beep() override;
     void setBusy(bool busy) override;
     // Runs until quit() or the main window closes; a quit() made before returns at once.
@@ -83,6 +86,7 @@ private:
     std::unique_ptr<QApplication> app_;
     QtSettings settings_;
     QPointer<QWidget> mainWindow_;
+    QPointer<QWidget> helpWindow_;
     int busy_ = 0;
     bool running_ = false;
     std::optional<int> exitCode_;
