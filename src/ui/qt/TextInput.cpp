@@ -1,6 +1,7 @@
 #include "ui/qt/TextInput.h"
 
 #include "ui/Text.h"
+#include "ui/Wrap.h"
 #include "ui/qt/QtText.h"
 
 #include <QKeyEvent>
@@ -16,9 +17,34 @@ constexpr QChar paragraphSeparator(0x2029);
 constexpr QChar lineSeparator(0x2028);
 const QString programLineBreak = QStringLiteral("\r\n");
 
-// The length of a text as the program counts it: a line break is two characters.
+// The length of a shown text as the program counts it: a line break is two
+// characters, a wrap none.
 int programLength(const QString& shown) {
-    return static_cast<int>(shown.size() + shown.count(QLatin1Char('\n')));
+    const auto breaks = shown.count(QLatin1Char('\n')) + shown.count(paragraphSeparator);
+    return static_cast<int>(shown.size() + breaks - shown.count(lineSeparator));
+}
+
+// Where the caret stands in the text without wraps; and back, after a wrap when it
+// could stand on either side of one.
+int unwrappedPosition(const QString& shown, int position) {
+    return position - static_cast<int>(shown.left(position).count(lineSeparator));
+}
+
+int wrappedPosition(const QString& shown, int unwrapped) {
+    int position = 0;
+    for (int left = unwrapped; position < shown.size() && (left > 0 || shown.at(position) == lineSeparator);
+         ++position) {
+        left -= shown.at(position) == lineSeparator ? 0 : 1;
+    }
+    return position;
+}
+
+QString wrapped(const QString& paragraph, int columns) {
+    QStringList lines;
+    for (const std::string& line : wrapLines(fromQt(paragraph), columns)) {
+        lines << toQt(line);
+    }
+    return lines.join(lineSeparator);
 }
 } // namespace
 
@@ -42,7 +68,7 @@ QValidator::State InputValidator::validate(QString& input, int&) const {
     if (!active_) {
         return Acceptable;
     }
-    if (rules_.limit > 0 && input.size() > rules_.limit) {
+    if (rules_.limit > 0 && input.size() > rules_.limit && input.size() > present_) {
         return Invalid;
     }
     for (QChar& c : input) {
@@ -56,11 +82,12 @@ QValidator::State InputValidator::validate(QString& input, int&) const {
 
 PlainTextBox::PlainTextBox(InputRules rules, QWidget* parent) : QTextEdit(parent), rules_(rules) {
     setAcceptRichText(false);
+    connect(document(), &QTextDocument::contentsChanged, this, &PlainTextBox::rewrap);
 }
 
 QString PlainTextBox::programText() const {
     QString text = document()->toRawText();
-    text.replace(paragraphSeparator, QLatin1Char('\n')).replace(lineSeparator, QLatin1Char('\n'));
+    text.remove(lineSeparator).replace(paragraphSeparator, QLatin1Char('\n'));
     return text.replace(QLatin1Char('\n'), programLineBreak);
 }
 
@@ -70,13 +97,79 @@ void PlainTextBox::setProgramText(const QString& text) {
     document()->setModified(false);
 }
 
+void PlainTextBox::setWrapColumns(int columns) {
+    wrapColumns_ = columns;
+    setLineWrapMode(QTextEdit::NoWrap);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    rewrap();
+}
+
+QStringList PlainTextBox::shownLines() const {
+    QStringList lines;
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+        lines << block.text().split(lineSeparator);
+    }
+    return lines;
+}
+
+// Each paragraph whose wraps are not where the rule puts them is laid anew, in the
+// same undo step as the edit that moved them; the caret keeps its place in the text.
+void PlainTextBox::rewrap() {
+    if (wrapColumns_ <= 0 || rewrapping_) {
+        return;
+    }
+    rewrapping_ = true;
+    QTextCursor caret = textCursor();
+    const QString before = document()->toRawText();
+    const int anchor = unwrappedPosition(before, caret.anchor());
+    const int position = unwrappedPosition(before, caret.position());
+    bool changed = false;
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+        const QString shown = block.text();
+        const QString wanted = wrapped(QString(shown).remove(lineSeparator), wrapColumns_);
+        if (wanted == shown) {
+            continue;
+        }
+        QTextCursor edit(block);
+        edit.joinPreviousEditBlock();
+        edit.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+        edit.insertText(wanted);
+        edit.endEditBlock();
+        changed = true;
+    }
+    if (changed) {
+        const QString after = document()->toRawText();
+        caret.setPosition(wrappedPosition(after, anchor));
+        caret.setPosition(wrappedPosition(after, position), QTextCursor::KeepAnchor);
+        setTextCursor(caret);
+    }
+    rewrapping_ = false;
+}
+
 int PlainTextBox::room() const {
     if (rules_.limit <= 0) {
         return std::numeric_limits<int>::max();
     }
-    const int used = programLength(toPlainText()) -
-                     programLength(textCursor().selectedText().replace(paragraphSeparator, QLatin1Char('\n')));
-    return rules_.limit - used;
+    const int present = programLength(document()->toRawText());
+    const int kept = present - programLength(textCursor().selectedText());
+    return std::max(rules_.limit, present) - kept;
+}
+
+void PlainTextBox::stepOverWrap(const QKeyEvent& event) {
+    QTextCursor caret = textCursor();
+    if (caret.hasSelection()) {
+        return;
+    }
+    const QChar before = document()->characterAt(caret.position() - 1);
+    const QChar after = document()->characterAt(caret.position());
+    if (event.key() == Qt::Key_Backspace && before == lineSeparator) {
+        caret.movePosition(QTextCursor::PreviousCharacter);
+    } else if (event.key() == Qt::Key_Delete && after == lineSeparator) {
+        caret.movePosition(QTextCursor::NextCharacter);
+    } else {
+        return;
+    }
+    setTextCursor(caret);
 }
 
 QString PlainTextBox::admitted(const QString& typed) const {
@@ -99,11 +192,20 @@ void PlainTextBox::keyPressEvent(QKeyEvent* event) {
     const QString typed = enter ? QStringLiteral("\n") : event->text();
     const bool printable = typed.size() == 1 && (enter || typed.at(0).isPrint());
     if (!printable || isReadOnly()) {
+        stepOverWrap(*event);
         QTextEdit::keyPressEvent(event);
         return;
     }
     const QString text = admitted(typed);
     if (text.isEmpty()) {
+        event->accept();
+        return;
+    }
+    // A line break is a new paragraph, also with Shift held (Qt would put in a line
+    // separator, which this box keeps for its wraps).
+    if (enter) {
+        textCursor().insertText(QStringLiteral("\n"));
+        ensureCursorVisible();
         event->accept();
         return;
     }
