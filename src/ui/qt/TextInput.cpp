@@ -4,11 +4,14 @@
 #include "ui/Wrap.h"
 #include "ui/qt/QtText.h"
 
+#include <QContextMenuEvent>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <QTextBlock>
 
 #include <limits>
+#include <memory>
 
 namespace ardel::ui {
 
@@ -112,8 +115,30 @@ QStringList PlainTextBox::shownLines() const {
     return lines;
 }
 
-// Each paragraph whose wraps are not where the rule puts them is laid anew, in the
-// same undo step as the edit that moved them; the caret keeps its place in the text.
+bool PlainTextBox::isWrapped() const {
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+        if (block.text() != wrapped(QString(block.text()).remove(lineSeparator), wrapColumns_)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+void PlainTextBox::stepHistory(bool back) {
+    rewrapping_ = true;
+    do {
+        if (back) {
+            undo();
+        } else {
+            redo();
+        }
+    } while (!isWrapped() && (back ? document()->isUndoAvailable() : document()->isRedoAvailable()));
+    rewrapping_ = false;
+    rewrap();
+}
+
+// Each paragraph whose wraps are not where the rule puts them is laid anew; the caret
+// keeps its place in the text.
 void PlainTextBox::rewrap() {
     if (wrapColumns_ <= 0 || rewrapping_) {
         return;
@@ -131,10 +156,8 @@ void PlainTextBox::rewrap() {
             continue;
         }
         QTextCursor edit(block);
-        edit.joinPreviousEditBlock();
         edit.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
         edit.insertText(wanted);
-        edit.endEditBlock();
         changed = true;
     }
     if (changed) {
@@ -188,6 +211,11 @@ QString PlainTextBox::admitted(const QString& typed) const {
 }
 
 void PlainTextBox::keyPressEvent(QKeyEvent* event) {
+    if (wrapColumns_ > 0 && (event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo))) {
+        stepHistory(event->matches(QKeySequence::Undo));
+        event->accept();
+        return;
+    }
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     const QString typed = enter ? QStringLiteral("\n") : event->text();
     const bool printable = typed.size() == 1 && (enter || typed.at(0).isPrint());
@@ -216,6 +244,35 @@ void PlainTextBox::keyPressEvent(QKeyEvent* event) {
     QKeyEvent changed(event->type(), event->key(), event->modifiers(), text, event->isAutoRepeat(),
                       static_cast<ushort>(event->count()));
     QTextEdit::keyPressEvent(&changed);
+}
+
+// The menu's Undo and Redo step as the keys do.
+void PlainTextBox::contextMenuEvent(QContextMenuEvent* event) {
+    if (wrapColumns_ <= 0) {
+        QTextEdit::contextMenuEvent(event);
+        return;
+    }
+    const std::unique_ptr<QMenu> menu(createStandardContextMenu(event->pos()));
+    for (QAction* action : menu->actions()) {
+        const bool back = action->objectName() == QStringLiteral("edit-undo");
+        if (back || action->objectName() == QStringLiteral("edit-redo")) {
+            action->disconnect();
+            connect(action, &QAction::triggered, this, [this, back] { stepHistory(back); });
+        }
+    }
+    menu->exec(event->globalPos());
+}
+
+// What is copied or dragged is the text, without the box's wraps.
+QMimeData* PlainTextBox::createMimeDataFromSelection() const {
+    if (wrapColumns_ <= 0) {
+        return QTextEdit::createMimeDataFromSelection();
+    }
+    QString text = textCursor().selectedText();
+    text.remove(lineSeparator).replace(paragraphSeparator, QLatin1Char('\n'));
+    auto* data = new QMimeData;
+    data->setText(text);
+    return data;
 }
 
 void PlainTextBox::insertFromMimeData(const QMimeData* source) {

@@ -58,13 +58,19 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void insertFromMimeData(const QMimeData* source) override;
+    QMimeData* createMimeDataFromSelection() const override;
 
 private:
     // Room left for new text, counting the selection that the new text replaces.
     int room() const;
     QString admitted(const QString& typed) const;
     void rewrap();
+    bool isWrapped() const;
+    // Undo and redo go step by step until the wraps are where the rule puts them
+    // (a new wrap is an undo step of its own; laying it anew would end the history).
+    void stepHistory(bool back);
     // Moves the caret over a wrap that Backspace or Delete would otherwise erase alone.
     void stepOverWrap(const QKeyEvent& event);
 
