@@ -3,6 +3,7 @@
 #include "app/MainMenu.h"
 #include "app/UserGuide.h"
 #include "bfile/BFileReader.h"
+#include "model/Lines.h"
 #include "utilities/Defaults.h"
 #include "utilities/Serfil.h"
 
@@ -37,6 +38,13 @@ std::vector<ControlDecl> listPane(const std::string& store, const std::string& l
     };
 }
 
+// The station list's heading, its "4-Char ID" over the ID column of the lines.
+std::string stationHeading() {
+    std::string heading = "SSN   Name";
+    heading.resize(station_line::kId, ' ');
+    return heading + "4-Char ID";
+}
+
 ui::FormDecl buildDecl() {
     ui::FormDecl decl{.name = "Form1",
                       .caption = kStartupTitle,
@@ -48,11 +56,10 @@ ui::FormDecl buildDecl() {
         {.name = "label_JobCode", .kind = ControlKind::Label, .label = "Job Code: "},
         {.name = "label_Project", .kind = ControlKind::Label, .label = "Project: "},
     };
-    for (auto&& pane :
-         {listPane("lb_Sessions", "Sessions:", "SSN   DATE    TIME  4-Char ID", menu::sessionPopup()),
-          listPane("lb_Instruments", "Instruments:", "JSIN", menu::equipmentPopup()),
-          listPane("lb_Stations", "Stations:", "SSN   Name                        4-Char ID", menu::stationPopup()),
-          listPane("lb_Antennas", "Antennas:", "JSAN", menu::antennaPopup())}) {
+    for (auto&& pane : {listPane("lb_Sessions", "Sessions:", "SSN   DATE    TIME  4-Char ID", menu::sessionPopup()),
+                        listPane("lb_Instruments", "Instruments:", "JSIN", menu::equipmentPopup()),
+                        listPane("lb_Stations", "Stations:", stationHeading(), menu::stationPopup()),
+                        listPane("lb_Antennas", "Antennas:", "JSAN", menu::antennaPopup())}) {
         decl.controls.insert(decl.controls.end(), pane.begin(), pane.end());
     }
     return decl;

@@ -13,11 +13,6 @@ inline constexpr long kLastSequenceNumber = 999990;
 // The most records a B-file holds: the n-th record is numbered 10 x n.
 inline constexpr long kMostRecords = kLastSequenceNumber / 10;
 
-// What a command says when a file it writes cannot be written ("%s": the path).
-inline constexpr char kCannotWriteCaption[] = "Cannot Write File";
-inline constexpr char kCannotWriteMessage[] =
-    "Cannot write to file %s.\n File may be marked read-only or may be in use by another program.";
-
 // The number of records writing the project gives.
 long countRecords(const Project& project);
 

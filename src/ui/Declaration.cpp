@@ -2,6 +2,10 @@
 
 namespace ardel::ui {
 
+bool isCaptionedCheckBox(const ControlDecl& decl) {
+    return decl.kind == ControlKind::CheckBox && !decl.label.empty() && decl.label.back() == ':';
+}
+
 const ControlDecl* findControl(const FormDecl& form, const std::string& name) {
     for (const ControlDecl& control : form.controls) {
         if (control.name == name) {

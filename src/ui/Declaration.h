@@ -71,6 +71,10 @@ struct FormDecl {
     int columns = 1;
 };
 
+// A check box whose label ends in ":" ("Check to fix station:") stands like a field:
+// its label is a caption on the left of the box, not the box's text on its right.
+bool isCaptionedCheckBox(const ControlDecl& decl);
+
 // The declaration of the named control, or nullptr.
 const ControlDecl* findControl(const FormDecl& form, const std::string& name);
 // Every menu entry of the form (menu bar and pop-ups), depth first, submenus included.

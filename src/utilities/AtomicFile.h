@@ -21,6 +21,11 @@ struct WriteFaults {
 };
 WriteFaults& writeFaults();
 
+// What a command says when a file it saves cannot be written ("%s": the path).
+inline constexpr char kCannotWriteCaption[] = "Cannot Write File";
+inline constexpr char kCannotWriteMessage[] =
+    "Cannot write to file %s.\n File may be marked read-only or may be in use by another program.";
+
 // Writes the file through `write` (which returns false to abandon the save) and
 // replaces `path` with it. Returns false, leaving any previous file untouched and no
 // temporary file behind, when the folder is not writable, the target is read-only,

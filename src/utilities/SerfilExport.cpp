@@ -1,7 +1,6 @@
 // "&Export SERFIL": the stations' pairs written to a SERFIL.
 #include "utilities/Serfil.h"
 
-#include "bfile/BFileWriter.h"
 #include "model/Lines.h"
 #include "ui/Platform.h"
 #include "ui/Text.h"

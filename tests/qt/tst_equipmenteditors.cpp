@@ -107,6 +107,31 @@ private slots:
                  QStringLiteral("101061      SERCEL Inc. - USA                       TR5S, NR          "));
     }
 
+    // The model that a chosen code fills in is longer than the box's limit; the user
+    // still edits it, and what the box shows is saved.
+    void instrumentModelOverItsLimitIsEditedWithBackspace() {
+        FormEquipment editor(toolkit_);
+        std::string body;
+        DialogAnswerer answerer;
+        answerer.expectModal(kInstrumentCaption, [](QWidget& dialog) {
+            QVERIFY(QTest::qWaitForWindowActive(&dialog));
+            typeText(dialog.findChild<QLineEdit*>("textb_JSIN"), "300");
+            dialog.findChild<QComboBox*>("combo_EquipmentCode")->setCurrentIndex(11);
+            auto* model = dialog.findChild<QLineEdit*>("textb_Model");
+            model->setFocus(Qt::MouseFocusReason);
+            QTest::keyClick(model, Qt::Key_End);
+            for (int i = 0; i < 11; ++i) {
+                QTest::keyClick(model, Qt::Key_Backspace);
+            }
+            typeText(model, "77"); // up to the limit, not beyond it
+            QCOMPARE(model->text(), QStringLiteral("TR5S, N7"));
+            QTest::keyClick(model, Qt::Key_Return);
+        });
+        QCOMPARE(editor.run(body, defaults_), 1);
+        QVERIFY2(answerer.failures().isEmpty(), qPrintable(answerer.failures().join('\n')));
+        QCOMPARE(QString::fromLatin1(body.substr(52, 8).c_str()), QStringLiteral("TR5S, N7"));
+    }
+
     void instrumentEditorCancelsWithEscapeAndSavesWithItsMnemonic() {
         FormEquipment editor(toolkit_);
         std::string body = "012061      SERCEL" + std::string(52, ' ');
@@ -174,6 +199,7 @@ private slots:
             QCOMPARE(codes->lineEdit()->text(), QStringLiteral("MYANT1234       ABCD"));
             codes->setCurrentIndex(2);
             QCOMPARE(codes->lineEdit()->text().left(20), QStringLiteral("AERAT2775_43    SPKE"));
+            QCOMPARE(codes->lineEdit()->cursorPosition(), 0); // the code in view, not the end of its text
             if (!screenshotDir().isEmpty()) {
                 saveScreenshot(dialog, QStringLiteral("antenna-editor.png"), false);
                 codes->showPopup();

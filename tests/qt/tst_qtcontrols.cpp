@@ -228,6 +228,31 @@ private slots:
         check();
     }
 
+    // The wraps a box lays are no part of its text: copied text has none, Delete at a
+    // wrap takes the character after it, and Undo goes back past a new wrap.
+    void wrapsStayOutOfCopyDeleteAndUndo() {
+        auto comment = control("textb_Comment", ControlKind::MultiLineText, "&Comment:");
+        comment.wrapColumns = 10;
+        auto form = toolkit_.createForm(dialogDecl("Form_Comment", {comment}));
+        QVERIFY(showActive(*form));
+        auto& box = form->textBox("textb_Comment");
+        auto* edit = widgetOf<QTextEdit>(*form, "textb_Comment");
+        box.setFocus();
+        typeText(edit, "ABC DEFGH IJK");
+        QCOMPARE(box.line(1), std::string("IJK"));
+        edit->selectAll();
+        edit->copy();
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("ABC DEFGH IJK"));
+        QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(box.text(), std::string());
+        QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(box.text(), std::string("ABC DEFGH IJK"));
+        edit->moveCursor(QTextCursor::Start);
+        QTest::keyClick(edit, Qt::Key_End); // the end of the first line, before its wrap
+        QTest::keyClick(edit, Qt::Key_Delete);
+        QCOMPARE(box.text(), std::string("ABC DEFGH JK"));
+    }
+
     void multiLineBoxTypesLineBreaksAsCrLf() {
         auto comment = control("textb_Comment", ControlKind::MultiLineText, "&Comment:");
         comment.wrapColumns = 20;

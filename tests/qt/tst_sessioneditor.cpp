@@ -89,6 +89,27 @@ private slots:
                                         block);
     }
 
+    // A hyphenated word across the edge goes whole onto the next line, and the *26*
+    // comments are saved as the box shows them.
+    void hyphenatedWordAcrossTheEdgeIsSavedAsShown() {
+        const std::string sixty = "ABCDEFGHI ABCDEFGHI ABCDEFGHI ABCDEFGHI ABCDEFGHI ABCDEFGHI ";
+        Form_Session editor(toolkit_);
+        DialogAnswerer answerer;
+        answerer.expectModal(kSessionCaption, [&](QWidget& dialog) {
+            auto* comments = child<QTextEdit>(dialog, "textb_Comments");
+            comments->setFocus();
+            typeText(comments, QString::fromLatin1(sixty + "THE WELL-KNOWN MARK"));
+            QCOMPARE(comments->document()->toPlainText(), QString::fromLatin1(sixty + "THE \nWELL-KNOWN MARK"));
+            QTest::keyClick(child<QPushButton>(dialog, "cb_OK"), Qt::Key_Return);
+        });
+        std::string packed;
+        QCOMPARE(editor.run(inputs_, packed, defaults_), 1);
+        QVERIFY2(answerer.failures().isEmpty(), qPrintable(answerer.failures().join('\n')));
+        QCOMPARE(packed.substr(25), "0002"
+                                    "0000" +
+                                        sixty + "THE " + blanks(6) + "\r\n" + "WELL-KNOWN MARK" + blanks(55));
+    }
+
     // Add opens the occupation record editor; the saved entry comes into the list and
     // the identifier. Enter in the session letter box saves with the letter in it.
     void occupationEditorOpensFromTheSessionEditor() {

@@ -202,6 +202,47 @@ private slots:
         QCOMPARE(window.form().caption(), "Ardel - Create B-File [" + path.toStdString() + "][unmodified]");
     }
 
+    // Without the mouse: Tab into each list selects its line (the Modify entries
+    // light up), Home and End keep it, and the session is added from the selections.
+    void eachListIsWalkedWithTheKeyboardAndASessionAdded() {
+        ardel::Form1 window(toolkit_);
+        QVERIFY(ardel::testing::showActive(window.form()));
+        DialogAnswerer answerer;
+        addStationInstrumentAndAntenna(window, answerer, "HBR1");
+        QVERIFY2(answerer.failures().isEmpty(), qPrintable(answerer.failures().join('\n')));
+        QMainWindow* main = mainWindow(window);
+        main->activateWindow(); // back from the editors
+        QVERIFY(QTest::qWaitForWindowActive(main));
+        main->findChild<QListView*>(QStringLiteral("lb_Sessions"))->setFocus(Qt::TabFocusReason);
+        const QStringList modify{"&Modify Selected Equipment Record", "&Modify Selected Station Record",
+                                 "&Modify Selected Antenna Record"};
+        const QStringList submenus{"&Equipment", "S&tation Record", "&Antenna Record"};
+        const char* lists[] = {"lb_Instruments", "lb_Stations", "lb_Antennas"};
+        for (int i = 0; i < 3; ++i) {
+            QTest::keyClick(main->focusWidget(), Qt::Key_Tab);
+            QCOMPARE(main->focusWidget()->objectName(), QString::fromLatin1(lists[i]));
+            QTest::keyClick(main->focusWidget(), Qt::Key_Home);
+            QTest::keyClick(main->focusWidget(), Qt::Key_End);
+            QCOMPARE(window.form().listView(lists[i]).selectedIndex(), 0);
+            QVERIFY(menuEntry(window, {"&Add/Modify/Delete", submenus[i], modify[i]})->isEnabled());
+        }
+        answerer.expectModal(kSessionEditor, [](QWidget& dialog) {
+            choose(dialog, "combo_manufacturer", 14);
+            typeInto(dialog, "textb_sessionID", "A");
+            pressEnter(dialog);
+        });
+        trigger(window, {"&Add/Modify/Delete", "&Session",
+                         "&Add a New Session, using the Selected Station, Instrument, and Antenna"});
+        QVERIFY2(answerer.failures().isEmpty(), qPrintable(answerer.failures().join('\n')));
+        QCOMPARE(window.project().lb_Sessions.count(), 1);
+        main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(main));
+        QTest::keyClick(main->focusWidget(), Qt::Key_Tab); // round to the sessions
+        QCOMPARE(main->focusWidget()->objectName(), QStringLiteral("lb_Sessions"));
+        QCOMPARE(window.form().listView("lb_Sessions").selectedIndex(), 0);
+        QVERIFY(menuEntry(window, {"&Add/Modify/Delete", "&Session", "&Modify Selected Session"})->isEnabled());
+    }
+
     void aWholeProjectIsBuiltSavedReadBackAndSavedAgainUnchanged() {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("whole.bfl"));

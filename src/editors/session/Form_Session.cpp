@@ -74,6 +74,12 @@ constexpr const char* kNoStartDate =
     "            determines the correct century for the observation and becomes \n"
     "            Y2K compliant)";
 
+// A start month that is given but is no CCYYMM ("%s": the month as given).
+constexpr const char* kBadStartDate = "The Project Start Date in the Project Header, \"%s\", is not a valid date.\n"
+                                      "            Open Header Info and enter the month the project started \n"
+                                      "            as six digits CCYYMM (for example 199912) before any observation \n"
+                                      "            records are entered.";
+
 constexpr const char* kDisagreeingId =
     "The four character station abbreviation recorded in the \n"
     "            data media identifier for this station is %s,\n"
@@ -260,7 +266,9 @@ void Form_Session::checkCableLength() {
 // A start month is what tells the century of the entries' two-digit years.
 void Form_Session::addEntry() {
     if (!century::projectStart(inputs_.projectStartDate)) {
-        toolkit_.messageBox("Error", kNoStartDate, ui::Icon::Stop, ui::Buttons::OK);
+        const std::string given = ui::trimRight(inputs_.projectStartDate);
+        toolkit_.messageBox("Error", given.empty() ? kNoStartDate : ui::format(kBadStartDate, given.c_str()),
+                            ui::Icon::Stop, ui::Buttons::OK);
         return;
     }
     std::string entry;

@@ -4,6 +4,8 @@
 #include "ui/Wrap.h"
 #include "ui/headless/HeadlessForm.h"
 
+#include <algorithm>
+
 namespace ardel::ui {
 
 template <class Interface> void HeadlessControl<Interface>::setFocus() {
@@ -50,6 +52,7 @@ HeadlessTextBox::HeadlessTextBox(HeadlessForm& form, const ControlDecl& decl)
 
 void HeadlessTextBox::setText(const std::string& text) {
     text_ = mask_ ? mask_->normalize(text) : text;
+    caret_ = text_.size();
     modified_ = false;
     allSelected_ = false;
     if (events.textChanged) {
@@ -57,48 +60,102 @@ void HeadlessTextBox::setText(const std::string& text) {
     }
 }
 
-void HeadlessTextBox::clearByUser() {
-    if (text_.empty()) {
-        return;
-    }
-    text_.clear();
+void HeadlessTextBox::changedByUser() {
     modified_ = true;
     if (events.textChanged) {
         events.textChanged();
     }
 }
 
-void HeadlessTextBox::typeChar(char c) {
-    if (allSelected_) {
-        allSelected_ = false;
-        clearByUser();
+void HeadlessTextBox::clearByUser() {
+    allSelected_ = false;
+    caret_ = 0;
+    if (text_.empty()) {
+        return;
     }
-    if (c == '\b') {
-        if (!text_.empty()) {
-            text_.pop_back();
-            modified_ = true;
-            if (events.textChanged) {
-                events.textChanged();
-            }
+    text_.clear();
+    changedByUser();
+}
+
+// A line break (CR LF) goes as one.
+void HeadlessTextBox::eraseBefore(std::size_t caret) {
+    const std::size_t width = caret >= 2 && text_.compare(caret - 2, 2, "\r\n") == 0 ? 2 : 1;
+    text_.erase(caret - width, width);
+    caret_ = caret - width;
+    changedByUser();
+}
+
+void HeadlessTextBox::pressKey(Key key) {
+    const bool erases = key == Key::Backspace || key == Key::Delete;
+    if (allSelected_ && erases) {
+        clearByUser();
+        return;
+    }
+    allSelected_ = key == Key::SelectAll;
+    if (mask_ && key != Key::SelectAll) {
+        caret_ = text_.size();
+        if (key == Key::Backspace && !text_.empty()) {
+            eraseBefore(caret_);
         }
         return;
     }
-    const bool lineBreak = c == '\n' && decl_.kind == ControlKind::MultiLineText;
-    const auto accepted = mask_ ? mask_->accept(static_cast<int>(text_.size()), c)
-                                : (lineBreak ? std::optional<char>(c) : admitted(decl_, c));
-    // A line break takes two characters of the limit: it is kept as CR LF.
-    const std::size_t width = lineBreak ? 2 : 1;
-    if (!accepted || (!mask_ && limit_ > 0 && text_.size() + width > static_cast<std::size_t>(limit_))) {
+    switch (key) {
+    case Key::Backspace:
+        if (caret_ > 0) {
+            eraseBefore(caret_);
+        }
+        break;
+    case Key::Delete:
+        if (caret_ < text_.size()) {
+            eraseBefore(caret_ + (text_.compare(caret_, 2, "\r\n") == 0 ? 2 : 1));
+        }
+        break;
+    case Key::Home:
+        caret_ = 0;
+        break;
+    case Key::End:
+        caret_ = text_.size();
+        break;
+    case Key::Left:
+        caret_ -= caret_ > 0 ? 1 : 0;
+        break;
+    case Key::Right:
+        caret_ += caret_ < text_.size() ? 1 : 0;
+        break;
+    default:
+        break;
+    }
+}
+
+void HeadlessTextBox::typeChar(char c) {
+    if (c == '\b') {
+        pressKey(Key::Backspace);
         return;
     }
-    if (lineBreak) {
-        text_ += '\r';
+    const bool lineBreak = c == '\n' && decl_.kind == ControlKind::MultiLineText;
+    if (mask_ && allSelected_) {
+        clearByUser(); // a mask admits by the position typed at
     }
-    text_ += decl_.upperCase ? upperCase(*accepted) : *accepted;
-    modified_ = true;
-    if (events.textChanged) {
-        events.textChanged();
+    if (mask_) {
+        caret_ = text_.size();
     }
+    const auto accepted = mask_ ? mask_->accept(static_cast<int>(text_.size()), c)
+                                : (lineBreak ? std::optional<char>(c) : admitted(decl_, c));
+    if (!accepted) {
+        return;
+    }
+    if (allSelected_) {
+        clearByUser();
+    }
+    // A line break takes two characters of the limit: it is kept as CR LF.
+    const std::string typed =
+        lineBreak ? std::string("\r\n") : std::string(1, decl_.upperCase ? upperCase(*accepted) : *accepted);
+    if (!mask_ && limit_ > 0 && text_.size() + typed.size() > static_cast<std::size_t>(limit_)) {
+        return;
+    }
+    text_ = text_.substr(0, caret_) + typed + text_.substr(caret_);
+    caret_ += typed.size();
+    changedByUser();
 }
 
 std::string HeadlessTextBox::displayText() const {
@@ -199,7 +256,7 @@ void HeadlessListView::setSource(ListSource* source) {
         source_->removeObserver(this);
     }
     source_ = source;
-    selected_ = -1;
+    selected_ = current_ = -1;
     if (source_) {
         source_->addObserver(this);
     }
@@ -208,6 +265,9 @@ void HeadlessListView::setSource(ListSource* source) {
 void HeadlessListView::setSelectedIndex(int index) {
     const int count = source_ ? source_->count() : 0;
     const int wanted = index >= 0 && index < count ? index : -1;
+    if (wanted >= 0) {
+        current_ = wanted;
+    }
     if (wanted == selected_) {
         return;
     }
@@ -217,23 +277,77 @@ void HeadlessListView::setSelectedIndex(int index) {
     }
 }
 
-void HeadlessListView::sourceDestroyed() {
-    source_ = nullptr;
-    selected_ = -1;
+void HeadlessListView::pressKey(Key key) {
+    const int count = source_ ? source_->count() : 0;
+    if (count == 0) {
+        return;
+    }
+    const int page = std::max(1, (decl_.visibleLines > 0 ? decl_.visibleLines : kDefaultPage) - 1);
+    int row = current_;
+    switch (key) {
+    case Key::Up:
+        row = current_ - 1;
+        break;
+    case Key::Down:
+        row = current_ + 1;
+        break;
+    case Key::Home:
+        row = 0;
+        break;
+    case Key::End:
+        row = count - 1;
+        break;
+    case Key::PageUp:
+        row = current_ - page;
+        break;
+    case Key::PageDown:
+        row = current_ + page;
+        break;
+    default:
+        return;
+    }
+    setSelectedIndex(current_ < 0 ? 0 : std::clamp(row, 0, count - 1));
 }
 
-void HeadlessListView::beforeInsert(int index) {
-    if (selected_ >= index) {
-        ++selected_;
+void HeadlessListView::tabbedInto() {
+    const int count = source_ ? source_->count() : 0;
+    if (current_ < 0 && count > 0) {
+        current_ = 0;
     }
+    if (selected_ < 0 && current_ >= 0) {
+        setSelectedIndex(current_);
+    }
+}
+
+void HeadlessListView::sourceDestroyed() {
+    source_ = nullptr;
+    selected_ = current_ = -1;
+}
+
+namespace {
+void shiftForInsert(int& row, int index) {
+    if (row >= index) {
+        ++row;
+    }
+}
+
+void shiftForRemove(int& row, int index) {
+    if (row == index) {
+        row = -1;
+    } else if (row > index) {
+        --row;
+    }
+}
+} // namespace
+
+void HeadlessListView::beforeInsert(int index) {
+    shiftForInsert(selected_, index);
+    shiftForInsert(current_, index);
 }
 
 void HeadlessListView::beforeRemove(int index) {
-    if (selected_ == index) {
-        selected_ = -1;
-    } else if (selected_ > index) {
-        --selected_;
-    }
+    shiftForRemove(selected_, index);
+    shiftForRemove(current_, index);
 }
 
 } // namespace ardel::ui

@@ -12,6 +12,9 @@ namespace ardel::ui {
 
 class HeadlessForm;
 
+// The keys a test presses besides typed characters.
+enum class Key { Backspace, Delete, Home, End, Left, Right, Up, Down, PageUp, PageDown, SelectAll };
+
 template <class Interface> class HeadlessControl : public Interface {
 public:
     HeadlessControl(HeadlessForm& form, const ControlDecl& decl) : form_(form), decl_(decl) {}
@@ -75,8 +78,13 @@ public:
     int lineCount() const override;
     std::string line(int index) const override;
 
-    // A user's typing: one character at the caret (the end), replacing the text when all is selected.
+    // A user's typing: one character at the caret, replacing the text when all is selected.
+    // A limit stops typing beyond it, never deleting or replacing. A masked box types
+    // at its end only.
     void typeChar(char c);
+    // An editing key: Backspace, Delete, Home, End, Left, Right or SelectAll (Home and
+    // End go to the start and the end of the whole text).
+    void pressKey(Key key);
     void clearByUser();
     // The text as the box shows it (a masked box shows its literals).
     std::string displayText() const;
@@ -85,8 +93,11 @@ public:
 
 private:
     std::vector<std::string> displayedLines() const;
+    void changedByUser();
+    void eraseBefore(std::size_t caret);
 
     std::string text_;
+    std::size_t caret_ = 0;
     int limit_;
     bool readOnly_;
     bool tabStop_;
@@ -130,18 +141,27 @@ public:
     int selectedIndex() const override { return selected_; }
     void setSelectedIndex(int index) override;
 
+    // The keyboard, as in any list view: a key that moves the cursor row selects the
+    // row it moves to; with no cursor row yet, every key goes to the first line. A page
+    // is `visibleLines` rows less one (kDefaultPage without a height).
+    void pressKey(Key key);
+    // Tab has brought the focus: the cursor row (the first line when there is none) is selected.
+    void tabbedInto();
+    static constexpr int kDefaultPage = 8;
+
 private:
     void beforeInsert(int index) override;
     void afterInsert() override {}
     void beforeRemove(int index) override;
     void afterRemove() override {}
     void changed(int) override {}
-    void beforeReset() override { selected_ = -1; }
+    void beforeReset() override { selected_ = current_ = -1; }
     void afterReset() override {}
     void sourceDestroyed() override;
 
     ListSource* source_ = nullptr;
     int selected_ = -1;
+    int current_ = -1; // the keyboard cursor's row; it stays when the selection is cleared
 };
 
 } // namespace ardel::ui

@@ -2,6 +2,7 @@
 
 #include "ui/headless/HeadlessToolkit.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace ardel::ui {
@@ -253,6 +254,76 @@ void HeadlessForm::press(const std::string& name, char key) {
         if (combo->decl().kind == ControlKind::DropDownEdit) {
             combo->typeChar(key);
         }
+    }
+}
+
+void HeadlessForm::pressKey(const std::string& name, Key key) {
+    focus(name);
+    if (auto* box = dynamic_cast<HeadlessTextBox*>(&control(name))) {
+        const bool edits = key == Key::Backspace || key == Key::Delete;
+        if (edits && box->isReadOnly()) {
+            return;
+        }
+        if (key == Key::Backspace) {
+            press(name, '\b'); // the logic hears of it as of a typed character
+        } else {
+            box->pressKey(key);
+        }
+    } else if (auto* list = dynamic_cast<HeadlessListView*>(&control(name))) {
+        list->pressKey(key);
+    } else {
+        throw ScriptFailure("control " + name + " of " + decl_.name + " takes no editing or cursor keys");
+    }
+}
+
+void HeadlessForm::pressTab() {
+    const auto& controls = decl_.controls;
+    auto at = std::find_if(controls.begin(), controls.end(), [&](const ControlDecl& c) { return c.name == focused_; });
+    const std::size_t start =
+        at == controls.end() ? controls.size() - 1 : static_cast<std::size_t>(at - controls.begin());
+    for (std::size_t step = 1; step <= controls.size(); ++step) {
+        const ControlDecl& next = controls[(start + step) % controls.size()];
+        if (takesFocus(control(next.name), true)) {
+            focus(next.name);
+            if (auto* list = dynamic_cast<HeadlessListView*>(&control(next.name))) {
+                list->tabbedInto();
+            }
+            return;
+        }
+    }
+}
+
+const ControlDecl* HeadlessForm::declaredButton(bool ControlDecl::*role) const {
+    for (const ControlDecl& decl : decl_.controls) {
+        if (decl.kind == ControlKind::Button && decl.*role && !decl.hidden) {
+            return &decl;
+        }
+    }
+    return nullptr;
+}
+
+void HeadlessForm::clickQuietly(const std::string& name) {
+    if (control(name).isEnabled()) {
+        fire(control(name).events.clicked);
+    }
+}
+
+void HeadlessForm::pressEnter() {
+    Control* target = focused_.empty() ? nullptr : &control(focused_);
+    if (target && target->decl().kind == ControlKind::MultiLineText) {
+        press(focused_, '\n');
+    } else if (target && target->decl().kind == ControlKind::Button) {
+        clickQuietly(focused_);
+    } else if (const ControlDecl* button = declaredButton(&ControlDecl::isDefault)) {
+        clickQuietly(button->name);
+    }
+}
+
+void HeadlessForm::pressEscape() {
+    if (const ControlDecl* button = declaredButton(&ControlDecl::isCancel)) {
+        clickQuietly(button->name);
+    } else {
+        close();
     }
 }
 

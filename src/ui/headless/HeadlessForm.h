@@ -45,6 +45,17 @@ public:
     void typeMore(const std::string& name, const std::string& text);
     // Focuses the control and presses one key (for lists: their typed-character event).
     void press(const std::string& name, char key);
+    // Focuses the control and presses an editing or cursor key (text boxes and lists).
+    void pressKey(const std::string& name, Key key);
+    // Tab in the focused control: the focus moves to the next control that is a tab
+    // stop, in the order of the declaration, round to the first; a list it reaches
+    // selects its cursor row.
+    void pressTab();
+    // Enter and Escape where the focus is: the focus stays (no focusLost). Enter breaks
+    // the line in a multi-line box, clicks a focused button, else the default button;
+    // Escape clicks the cancel button, else it is the close box.
+    void pressEnter();
+    void pressEscape();
     // Focuses a button or check box and clicks it (a check box toggles first).
     void click(const std::string& name);
     // Chooses an item of a drop-down list, or clicks a line of a list.
@@ -77,6 +88,8 @@ private:
         }
     }
     void focusFirstControl();
+    void clickQuietly(const std::string& name);
+    const ControlDecl* declaredButton(bool ControlDecl::*role) const;
 
     friend class HeadlessToolkit;
     HeadlessToolkit& toolkit_;

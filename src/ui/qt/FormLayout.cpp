@@ -26,6 +26,8 @@ bool hasCaption(const ControlDecl& decl) {
     case ControlKind::DropDownEdit:
     case ControlKind::TextList:
         return !decl.label.empty();
+    case ControlKind::CheckBox:
+        return isCaptionedCheckBox(decl);
     default:
         return false;
     }
@@ -46,8 +48,10 @@ bool growsTall(const ControlDecl& decl) {
     return decl.kind == ControlKind::TextList || (decl.kind == ControlKind::MultiLineText && decl.visibleLines == 0);
 }
 
-// A drop-down whose items are longer than this many columns of its font is no wider;
-// its open list still shows the items whole.
+// A drop-down whose items are longer than this many columns of its font asks for no
+// more width, but takes what its row has to spare, so that a long chosen item shows
+// whole where the dialog has room (where it has none, the box's tool tip shows it);
+// its open list shows the items whole.
 constexpr int kWidestDropDown = 64;
 
 void capDropDownWidth(QWidget& widget) {
@@ -59,7 +63,9 @@ void capDropDownWidth(QWidget& widget) {
     const int wanted = combo->sizeHint().width();
     if (wanted > widest) {
         combo->view()->setMinimumWidth(std::max(combo->view()->minimumWidth(), wanted));
-        combo->setMaximumWidth(widest);
+        combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        combo->setMinimumContentsLength(kWidestDropDown);
+        combo->setSizePolicy(QSizePolicy::Expanding, combo->sizePolicy().verticalPolicy());
     }
 }
 

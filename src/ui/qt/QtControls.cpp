@@ -1,13 +1,13 @@
 #include "ui/qt/QtControls.h"
 
 #include "ui/Text.h"
-#include "ui/qt/QtForm.h"
 #include "ui/qt/QtText.h"
 #include "ui/qt/TextInput.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -18,9 +18,12 @@
 #include <QScrollBar>
 #include <QShortcut>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTextBlock>
 #include <QTextEdit>
 #include <QTextLayout>
+#include <QToolTip>
 
 #include <algorithm>
 
@@ -58,18 +61,14 @@ QString qtInputMask(const Mask& mask, bool digitsOnly) {
     return out + QStringLiteral("; ");
 }
 
-// Wraps words at `columns` characters of the box's fixed-pitch font, the way
-// ui::wrapLines does. Qt's column mode cannot break a word longer than a line, so
-// the box wraps at the pixel width of that many characters instead, with half a
-// character to spare.
-void wrapAtColumns(QTextEdit& box, int columns) {
+// A box as wide as `columns` characters of its fixed-pitch font; the box wraps its
+// words there itself (PlainTextBox), half a character to spare.
+void wrapAtColumns(PlainTextBox& box, int columns) {
     const QFontMetricsF metrics(box.font());
     const qreal margins = 2 * box.document()->documentMargin();
     const qreal width = metrics.horizontalAdvance(QString(columns, QLatin1Char('X'))) + margins +
                         metrics.horizontalAdvance(QLatin1Char('X')) / 2;
-    box.setLineWrapMode(QTextEdit::FixedPixelWidth);
-    box.setLineWrapColumnOrWidth(static_cast<int>(width));
-    box.setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    box.setWrapColumns(columns);
     box.setMinimumWidth(static_cast<int>(width) + 2 * box.frameWidth() + box.verticalScrollBar()->sizeHint().width());
 }
 
@@ -84,6 +83,75 @@ QWidget* makeGroupWidget(const ControlDecl& decl, QWidget* parent) {
 InputRules rulesOf(const ControlDecl& decl) {
     return {decl.limit, decl.digitsOnly, decl.upperCase};
 }
+
+// A list view whose keyboard cursor row is its selected row: every key that moves
+// the cursor selects the row it reaches (also Home on the first row, where Qt moves
+// nothing), and Tab into the list selects the cursor row (Qt puts the cursor on the
+// first line). Ctrl+Space, which unselects, is left alone.
+class KeyboardListView : public QListView {
+public:
+    explicit KeyboardListView(QWidget* parent) : QListView(parent) {}
+
+protected:
+    void focusInEvent(QFocusEvent* event) override {
+        QListView::focusInEvent(event);
+        if (event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason) {
+            selectCursorRow();
+        }
+    }
+    void keyPressEvent(QKeyEvent* event) override {
+        QListView::keyPressEvent(event);
+        if (movesCursor(*event)) {
+            selectCursorRow();
+        }
+    }
+
+private:
+    static bool movesCursor(const QKeyEvent& event) {
+        switch (event.key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_Home:
+        case Qt::Key_End:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+            return (event.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+        default:
+            return false;
+        }
+    }
+    void selectCursorRow() {
+        const QModelIndex cursor = currentIndex().isValid() ? currentIndex() : model()->index(0, 0);
+        if (cursor.isValid() && !selectionModel()->isSelected(cursor)) {
+            selectionModel()->setCurrentIndex(cursor, QItemSelectionModel::ClearAndSelect);
+        }
+    }
+};
+
+// A drop-down list whose closed box shows its chosen item whole: when the item is
+// longer than the box, the box's tool tip is the whole item (then its hint).
+class WholeItemComboBox : public QComboBox {
+public:
+    explicit WholeItemComboBox(QWidget* parent) : QComboBox(parent) {}
+
+protected:
+    bool event(QEvent* event) override {
+        if (event->type() != QEvent::ToolTip || !isCut()) {
+            return QComboBox::event(event);
+        }
+        const QString hint = toolTip().isEmpty() ? QString() : QStringLiteral("\n\n") + toolTip();
+        QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), currentText() + hint, this);
+        return true;
+    }
+
+private:
+    bool isCut() const {
+        QStyleOptionComboBox option;
+        initStyleOption(&option);
+        const QRect shown = style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, this);
+        return fontMetrics().horizontalAdvance(currentText()) > shown.width();
+    }
+};
 
 // A button that Enter presses while it has the focus. Only the button declared default
 // is the dialog's default: a Qt dialog would otherwise make its first button the
@@ -107,7 +175,7 @@ protected:
 // --- Common ---
 
 template <class Interface>
-QtControl<Interface>::QtControl(QtForm& form, const ControlDecl& decl, QWidget* widget)
+QtControl<Interface>::QtControl(ControlHost& form, const ControlDecl& decl, QWidget* widget)
     : form_(form), decl_(decl), widget_(widget) {
     widget_->setObjectName(toQt(decl.name));
     if (!decl.hint.empty()) {
@@ -141,7 +209,7 @@ template <class Interface> void QtControl<Interface>::setEnabled(bool enabled) {
 
 // --- Labels, headings, buttons, check boxes ---
 
-QtLabel::QtLabel(QtForm& form, const ControlDecl& decl, QWidget* parent)
+QtLabel::QtLabel(ControlHost& form, const ControlDecl& decl, QWidget* parent)
     : QtControl(form, decl, new QLabel(parent)), label_(static_cast<QLabel*>(widget_)) {
     label_->setTextFormat(Qt::PlainText);
     label_->setText(toQt(decl.label));
@@ -155,7 +223,7 @@ void QtLabel::setText(const std::string& text) {
     label_->setText(toQt(text));
 }
 
-QtHeading::QtHeading(QtForm& form, const ControlDecl& decl, QWidget* parent)
+QtHeading::QtHeading(ControlHost& form, const ControlDecl& decl, QWidget* parent)
     : QtControl(form, decl, new QLineEdit(parent)), box_(static_cast<QLineEdit*>(widget_)) {
     box_->setReadOnly(true);
     box_->setFocusPolicy(Qt::NoFocus);
@@ -172,7 +240,7 @@ void QtHeading::setText(const std::string& text) {
     box_->setCursorPosition(0);
 }
 
-QtGroupBox::QtGroupBox(QtForm& form, const ControlDecl& decl, QWidget* parent)
+QtGroupBox::QtGroupBox(ControlHost& form, const ControlDecl& decl, QWidget* parent)
     : QtControl(form, decl, makeGroupWidget(decl, parent)), title_(decl.label) {}
 
 void QtGroupBox::setText(const std::string& text) {
@@ -182,7 +250,7 @@ void QtGroupBox::setText(const std::string& text) {
     }
 }
 
-QtButton::QtButton(QtForm& form, const ControlDecl& decl, QWidget* parent)
+QtButton::QtButton(ControlHost& form, const ControlDecl& decl, QWidget* parent)
     : QtControl(form, decl, new FocusPressedButton(parent)), button_(static_cast<QPushButton*>(widget_)) {
     button_->setText(toQt(decl.label));
     button_->setAutoDefault(decl.isDefault);
@@ -207,18 +275,24 @@ void QtButton::setText(const std::string& text) {
     button_->setText(toQt(text));
 }
 
-QtCheckBox::QtCheckBox(QtForm& form, const ControlDecl& decl, QWidget* parent)
+QtCheckBox::QtCheckBox(ControlHost& form, const ControlDecl& decl, QWidget* parent)
     : QtControl(form, decl, new QCheckBox(parent)), box_(static_cast<QCheckBox*>(widget_)) {
-    box_->setText(toQt(decl.label));
+    setText(decl.label);
     QObject::connect(box_, &QCheckBox::clicked, box_, [this] { fire(events.clicked); });
 }
 
 std::string QtCheckBox::text() const {
-    return fromQt(box_->text());
+    return text_;
 }
 
+// A captioned box shows no text of its own: the form lays its caption on the left.
 void QtCheckBox::setText(const std::string& text) {
-    box_->setText(toQt(text));
+    text_ = text;
+    if (isCaptionedCheckBox(decl_)) {
+        box_->setAccessibleName(toQt(text));
+    } else {
+        box_->setText(toQt(text));
+    }
 }
 
 bool QtCheckBox::isChecked() const {
@@ -231,7 +305,7 @@ void QtCheckBox::setChecked(bool checked) {
 
 // --- One-line boxes ---
 
-QtLineBox::QtLineBox(QtForm& form, const ControlDecl& decl, QWidget* parent)
+QtLineBox::QtLineBox(ControlHost& form, const ControlDecl& decl, QWidget* parent)
     : QtControl(form, decl, new QLineEdit(parent)), box_(static_cast<QLineEdit*>(widget_)) {
     box_->setReadOnly(decl.readOnly);
     if (decl.kind == ControlKind::MaskedText) {
@@ -241,6 +315,7 @@ QtLineBox::QtLineBox(QtForm& form, const ControlDecl& decl, QWidget* parent)
     } else {
         validator_ = new InputValidator(rulesOf(decl), box_);
         box_->setValidator(validator_);
+        QObject::connect(box_, &QLineEdit::textChanged, validator_, &InputValidator::setPresent);
         if (decl.limit > 0) {
             box_->setFixedWidth(widthFor(*box_, decl.limit));
         }
@@ -261,6 +336,7 @@ void QtLineBox::setText(const std::string& text) {
             validator_->setActive(false);
             box_->setText(toQt(text));
             validator_->setActive(true);
+            validator_->setPresent(box_->text());
         }
         box_->setModified(false);
     }
@@ -317,7 +393,7 @@ std::optional<char> QtLineBox::admitTyped(char c) const {
 
 // --- Multi-line boxes ---
 
-QtMultiLineBox::QtMultiLineBox(QtForm& form, const ControlDecl& decl, QWidget* parent)
+QtMultiLineBox::QtMultiLineBox(ControlHost& form, const ControlDecl& decl, QWidget* parent)
     : QtControl(form, decl, new PlainTextBox(rulesOf(decl), parent)), box_(static_cast<PlainTextBox*>(widget_)) {
     box_->setReadOnly(decl.readOnly);
     box_->setTabChangesFocus(true);
@@ -327,11 +403,18 @@ QtMultiLineBox::QtMultiLineBox(QtForm& form, const ControlDecl& decl, QWidget* p
     if (decl.wrapColumns > 0) {
         wrapAtColumns(*box_, decl.wrapColumns);
     }
+    lastText_ = box_->programText();
     if (decl.visibleLines > 0) {
         box_->setFixedHeight(box_->fontMetrics().lineSpacing() * decl.visibleLines + 2 * box_->frameWidth() +
                              2 * static_cast<int>(box_->document()->documentMargin()));
     }
-    QObject::connect(box_, &QTextEdit::textChanged, box_, [this] { fire(events.textChanged); });
+    // A new wrap changes no text: the logic hears of a change once.
+    QObject::connect(box_, &QTextEdit::textChanged, box_, [this] {
+        if (box_->programText() != lastText_) {
+            lastText_ = box_->programText();
+            fire(events.textChanged);
+        }
+    });
 }
 
 std::string QtMultiLineBox::text() const {
@@ -343,6 +426,7 @@ void QtMultiLineBox::setText(const std::string& text) {
         const QSignalBlocker quiet(box_);
         box_->setProgramText(toQt(text));
     }
+    lastText_ = box_->programText();
     fire(events.textChanged);
 }
 
@@ -371,6 +455,13 @@ void QtMultiLineBox::selectAll() {
 }
 
 std::vector<std::string> QtMultiLineBox::displayedLines() const {
+    if (decl_.wrapColumns > 0) {
+        std::vector<std::string> lines;
+        for (const QString& line : box_->shownLines()) {
+            lines.push_back(fromQt(line));
+        }
+        return lines;
+    }
     QTextDocument* document = box_->document();
     document->documentLayout()->documentSize(); // finishes the layout
     std::vector<std::string> lines;
@@ -401,8 +492,8 @@ std::string QtMultiLineBox::line(int index) const {
 
 // --- Drop-down lists ---
 
-QtComboBox::QtComboBox(QtForm& form, const ControlDecl& decl, QWidget* parent)
-    : QtControl(form, decl, new QComboBox(parent)), combo_(static_cast<QComboBox*>(widget_)) {
+QtComboBox::QtComboBox(ControlHost& form, const ControlDecl& decl, QWidget* parent)
+    : QtControl(form, decl, new WholeItemComboBox(parent)), combo_(static_cast<QComboBox*>(widget_)) {
     combo_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     if (decl.fixedPitch) {
         combo_->setFont(fixedPitchFont(decl.pointSize));
@@ -413,6 +504,7 @@ QtComboBox::QtComboBox(QtForm& form, const ControlDecl& decl, QWidget* parent)
         combo_->setCompleter(nullptr);
         validator_ = new InputValidator(rulesOf(decl), combo_);
         combo_->setValidator(validator_);
+        QObject::connect(combo_->lineEdit(), &QLineEdit::textChanged, validator_, &InputValidator::setPresent);
         // As wide as its longest item, like the lists without typing; longer texts scroll.
         int columns = decl.items.empty() ? decl.limit : 0;
         for (const std::string& item : decl.items) {
@@ -428,7 +520,17 @@ QtComboBox::QtComboBox(QtForm& form, const ControlDecl& decl, QWidget* parent)
     for (const std::string& item : decl.items) {
         addItem(item);
     }
-    QObject::connect(combo_, &QComboBox::currentIndexChanged, combo_, [this] { fire(events.selectionChanged); });
+    QObject::connect(combo_, &QComboBox::currentIndexChanged, combo_, [this] {
+        showStartOfEditText();
+        fire(events.selectionChanged);
+    });
+}
+
+// A chosen item longer than the box shows its start, not its end.
+void QtComboBox::showStartOfEditText() {
+    if (editable()) {
+        combo_->lineEdit()->setCursorPosition(0);
+    }
 }
 
 void QtComboBox::changeQuietly(const std::function<void()>& change, bool keepEditText) {
@@ -442,9 +544,12 @@ void QtComboBox::changeQuietly(const std::function<void()>& change, bool keepEdi
     if (editable() && keepEditText && combo_->lineEdit()->text() != editText) {
         combo_->lineEdit()->setText(editText);
         combo_->lineEdit()->setCursorPosition(caret);
+    } else if (!keepEditText) {
+        showStartOfEditText();
     }
     if (validator_) {
         validator_->setActive(true);
+        validator_->setPresent(combo_->lineEdit()->text());
     }
 }
 
@@ -512,6 +617,7 @@ void QtComboBox::setText(const std::string& text) {
         validator_->setActive(false);
         combo_->lineEdit()->setText(toQt(text));
         validator_->setActive(true);
+        validator_->setPresent(combo_->lineEdit()->text());
     }
     fire(events.textChanged);
 }
@@ -534,8 +640,8 @@ void QtComboBox::widenToLongestItem() {
 
 // --- Lists ---
 
-QtListView::QtListView(QtForm& form, const ControlDecl& decl, QWidget* parent)
-    : QtControl(form, decl, new QListView(parent)), view_(static_cast<QListView*>(widget_)),
+QtListView::QtListView(ControlHost& form, const ControlDecl& decl, QWidget* parent)
+    : QtControl(form, decl, new KeyboardListView(parent)), view_(static_cast<QListView*>(widget_)),
       model_(std::make_unique<ListModel>()) {
     view_->setModel(model_.get());
     view_->setUniformItemSizes(true);
@@ -591,7 +697,7 @@ void QtListView::setSelectedIndex(int index) {
 
 // --- Factory ---
 
-std::unique_ptr<QtControlBase> makeQtControl(QtForm& form, const ControlDecl& decl, QWidget* parent) {
+std::unique_ptr<QtControlBase> makeQtControl(ControlHost& form, const ControlDecl& decl, QWidget* parent) {
     switch (decl.kind) {
     case ControlKind::Heading:
         return std::make_unique<QtHeading>(form, decl, parent);

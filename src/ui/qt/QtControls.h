@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -23,9 +24,18 @@ class QPushButton;
 
 namespace ardel::ui {
 
-class QtForm;
 class InputValidator;
 class PlainTextBox;
+
+// What a control asks of the form that holds it: the control the logic holds as
+// focused, and changes made by the logic that fire no focus event.
+class ControlHost {
+public:
+    virtual ~ControlHost() = default;
+    virtual Control* focusedControl() const = 0;
+    virtual void focusQuietly(Control& control, QWidget* widget) = 0;
+    virtual void changeQuietly(const std::function<void()>& change) = 0;
+};
 
 // What the form's event filter needs of every control.
 class QtControlBase {
@@ -43,7 +53,7 @@ public:
 
 template <class Interface> class QtControl : public Interface, public QtControlBase {
 public:
-    QtControl(QtForm& form, const ControlDecl& decl, QWidget* widget);
+    QtControl(ControlHost& form, const ControlDecl& decl, QWidget* widget);
     const ControlDecl& decl() const override { return decl_; }
     void setFocus() override;
     bool hasFocus() const override;
@@ -62,14 +72,14 @@ protected:
         }
     }
 
-    QtForm& form_;
+    ControlHost& form_;
     const ControlDecl& decl_;
     QWidget* widget_;
 };
 
 class QtLabel : public QtControl<Label> {
 public:
-    QtLabel(QtForm& form, const ControlDecl& decl, QWidget* parent);
+    QtLabel(ControlHost& form, const ControlDecl& decl, QWidget* parent);
     std::string text() const override;
     void setText(const std::string& text) override;
 
@@ -80,7 +90,7 @@ private:
 // A read-only one-line box in the fixed-pitch font, above a list.
 class QtHeading : public QtControl<Label> {
 public:
-    QtHeading(QtForm& form, const ControlDecl& decl, QWidget* parent);
+    QtHeading(ControlHost& form, const ControlDecl& decl, QWidget* parent);
     std::string text() const override;
     void setText(const std::string& text) override;
 
@@ -91,7 +101,7 @@ private:
 // A group box; one without a label is a frameless pane.
 class QtGroupBox : public QtControl<Label> {
 public:
-    QtGroupBox(QtForm& form, const ControlDecl& decl, QWidget* parent);
+    QtGroupBox(ControlHost& form, const ControlDecl& decl, QWidget* parent);
     std::string text() const override { return title_; }
     void setText(const std::string& text) override;
 
@@ -101,7 +111,7 @@ private:
 
 class QtButton : public QtControl<Button> {
 public:
-    QtButton(QtForm& form, const ControlDecl& decl, QWidget* parent);
+    QtButton(ControlHost& form, const ControlDecl& decl, QWidget* parent);
     std::string text() const override;
     void setText(const std::string& text) override;
     QPushButton* pushButton() const { return button_; }
@@ -112,7 +122,7 @@ private:
 
 class QtCheckBox : public QtControl<CheckBox> {
 public:
-    QtCheckBox(QtForm& form, const ControlDecl& decl, QWidget* parent);
+    QtCheckBox(ControlHost& form, const ControlDecl& decl, QWidget* parent);
     std::string text() const override;
     void setText(const std::string& text) override;
     bool isChecked() const override;
@@ -120,13 +130,14 @@ public:
 
 private:
     QCheckBox* box_;
+    std::string text_;
 };
 
 // A one-line box, plain or masked. A masked box's value is read from the text it
 // shows, by the same rule as everywhere else (Mask::valueOf).
 class QtLineBox : public QtControl<TextBox> {
 public:
-    QtLineBox(QtForm& form, const ControlDecl& decl, QWidget* parent);
+    QtLineBox(ControlHost& form, const ControlDecl& decl, QWidget* parent);
     std::string text() const override;
     void setText(const std::string& text) override;
     void setLimit(int limit) override;
@@ -148,10 +159,10 @@ private:
 };
 
 // A multi-line box. With `wrapColumns` it wraps words at that many columns in the
-// fixed-pitch font, and its lines are read from the layout as displayed.
+// fixed-pitch font by the shared rule, and its lines are the lines it shows.
 class QtMultiLineBox : public QtControl<TextBox> {
 public:
-    QtMultiLineBox(QtForm& form, const ControlDecl& decl, QWidget* parent);
+    QtMultiLineBox(ControlHost& form, const ControlDecl& decl, QWidget* parent);
     std::string text() const override;
     void setText(const std::string& text) override;
     void setLimit(int limit) override;
@@ -167,11 +178,12 @@ private:
     std::vector<std::string> displayedLines() const;
 
     PlainTextBox* box_;
+    QString lastText_; // the text the logic last heard of
 };
 
 class QtComboBox : public QtControl<ComboBox> {
 public:
-    QtComboBox(QtForm& form, const ControlDecl& decl, QWidget* parent);
+    QtComboBox(ControlHost& form, const ControlDecl& decl, QWidget* parent);
     void addItem(const std::string& text) override;
     void clear() override;
     int count() const override;
@@ -189,6 +201,7 @@ private:
     // A change made by the program: no signal reaches the logic, and the edit text
     // stays unless `keepEditText` is false.
     void changeQuietly(const std::function<void()>& change, bool keepEditText);
+    void showStartOfEditText();
 
     QComboBox* combo_;
     InputValidator* validator_ = nullptr;
@@ -196,7 +209,7 @@ private:
 
 class QtListView : public QtControl<ListView> {
 public:
-    QtListView(QtForm& form, const ControlDecl& decl, QWidget* parent);
+    QtListView(ControlHost& form, const ControlDecl& decl, QWidget* parent);
     void setSource(ListSource* source) override;
     ListSource* source() const override { return model_->source(); }
     int selectedIndex() const override;
@@ -213,6 +226,6 @@ private:
 };
 
 // The control for a declaration, its widget created as a child of `parent`.
-std::unique_ptr<QtControlBase> makeQtControl(QtForm& form, const ControlDecl& decl, QWidget* parent);
+std::unique_ptr<QtControlBase> makeQtControl(ControlHost& form, const ControlDecl& decl, QWidget* parent);
 
 } // namespace ardel::ui

@@ -27,7 +27,7 @@ class QtToolkit;
 class DialogWindow;
 class MainWindow;
 
-class QtForm : public QObject, public Form {
+class QtForm : public QObject, public Form, public ControlHost {
     Q_OBJECT
 
 public:
@@ -57,10 +57,10 @@ public:
     std::vector<QAction*> actions(const std::string& id) const;
 
     // --- For the controls ---
-    Control* focusedControl() const { return focused_; }
+    Control* focusedControl() const override { return focused_; }
     // A focus move or another change made by the logic: no focus event fires for it.
-    void focusQuietly(Control& control, QWidget* widget);
-    void changeQuietly(const std::function<void()>& change);
+    void focusQuietly(Control& control, QWidget* widget) override;
+    void changeQuietly(const std::function<void()>& change) override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,6 +1,7 @@
 #include "editors/session/Form_Session.h"
 
 #include "support/HeadlessTest.h"
+#include "ui/Text.h"
 #include "utilities/Defaults.h"
 
 namespace ardel {
@@ -224,13 +225,22 @@ TEST_F(FormSessionTest, CenturyRuleGivesDayOfYearAndYearDigit) {
     }
 }
 
+// A month that is missing must be given; one that is given but is no CCYYMM must be mended.
 TEST_F(FormSessionTest, AddNeedsAProjectStartMonth) {
-    for (const char* start : {"", "      ", "199913", "1999", "19AB12"}) {
+    for (const char* start : {"", "      ", "199913", "1999  ", "19AB12"}) {
         SCOPED_TRACE(::testing::Message() << '"' << start << '"');
         inputs.projectStartDate = start;
+        const std::string given = ui::trimRight(start);
+        const std::string message =
+            given.empty() ? kNoStartDate
+                          : "The Project Start Date in the Project Header, \"" + given +
+                                "\", is not a valid date.\n"
+                                "            Open Header Info and enter the month the project started \n"
+                                "            as six digits CCYYMM (for example 199912) before any observation \n"
+                                "            records are entered.";
         std::string packed;
-        runEditor(packed, [this](HeadlessForm& f) {
-            toolkit.expectMessage("Error", kNoStartDate);
+        runEditor(packed, [this, &message](HeadlessForm& f) {
+            toolkit.expectMessage("Error", message);
             f.click("cb_Add");
             EXPECT_EQ(toolkit.lastIcon(), ui::Icon::Stop);
             EXPECT_TRUE(listed(f).empty());
