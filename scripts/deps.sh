@@ -2,7 +2,8 @@
 # Sourced by scripts/run and scripts/test.
 ardel_packages=(cmake make g++ clang libclang-rt-14-dev googletest libgtest-dev libbenchmark-dev
     qt6-base-dev qt6-svg-dev libgl1-mesa-dev xvfb xauth imagemagick fonts-dejavu-core
-    dpkg-dev lintian desktop-file-utils shared-mime-info libxml2-utils appstream libglib2.0-bin)
+    dpkg-dev lintian desktop-file-utils shared-mime-info libxml2-utils appstream libglib2.0-bin
+    libarchive-dev libgeographiclib-dev)
 
 ardel_install_missing() {
     local missing=()
