@@ -6,8 +6,12 @@
 #include "bfile/BFileReader.h"
 #include "bfile/BFileWriter.h"
 #include "bfile/ReaderMessages.h"
+#include "import/RinexImport.h"
 #include "ui/Text.h"
 #include "utilities/AtomicFile.h"
+#include "utilities/Defaults.h"
+
+#include <filesystem>
 
 namespace ardel {
 
@@ -40,23 +44,102 @@ void warnOfLostIds(const Project& project, ConsoleToolkit& console) {
     }
 }
 
+// Writes the project as Save As does; false (with its message printed) when it cannot.
+bool writeAsSave(Project& project, const std::string& outPath, ConsoleToolkit& console) {
+    warnOfLostIds(project, console);
+    const long records = countRecords(project);
+    if (records > kMostRecords) {
+        console.print(kCannotWriteCaption, tooManyRecordsMessage(records));
+        return false;
+    }
+    if (!saveAtomically(outPath, [&](std::ostream& file) { return writeBFile(project, file); })) {
+        console.print(kCannotWriteCaption, ui::format(kCannotWriteMessage, outPath.c_str()));
+        return false;
+    }
+    return true;
+}
+
 int convert(const std::string& in, const std::string& outPath, std::ostream& out) {
     ConsoleToolkit console(out);
     Project project;
     if (!readAsOpen(project, in, console)) {
         return kUnreadable;
     }
-    warnOfLostIds(project, console);
-    const long records = countRecords(project);
-    if (records > kMostRecords) {
-        console.print(kCannotWriteCaption, tooManyRecordsMessage(records));
-        return kUnwritable;
-    }
-    if (!saveAtomically(outPath, [&](std::ostream& file) { return writeBFile(project, file); })) {
-        console.print(kCannotWriteCaption, ui::format(kCannotWriteMessage, outPath.c_str()));
+    if (!writeAsSave(project, outPath, console)) {
         return kUnwritable;
     }
     return console.printedAny() ? kMessages : kClean;
+}
+
+// The words of --import-rinex: PROJECT FILE... and the options, in any order after PROJECT.
+struct ImportRequest {
+    std::string project;
+    std::vector<std::string> files;
+    rinex_import::Options options;
+};
+
+std::optional<ImportRequest> importRequestOf(const std::vector<std::string>& args) {
+    ImportRequest request;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string& word = args[i];
+        std::string* value = word == "--initials" ? &request.options.initials
+                             : word == "--cable"  ? &request.options.cable
+                             : word == "--antex"  ? &request.options.antexPath
+                                                  : nullptr;
+        if (value != nullptr) {
+            if (++i == args.size()) {
+                return std::nullopt;
+            }
+            *value = args[i];
+        } else if (word.starts_with("--")) {
+            return std::nullopt;
+        } else if (request.project.empty()) {
+            request.project = word;
+        } else {
+            request.files.push_back(word);
+        }
+    }
+    if (request.files.empty()) {
+        return std::nullopt;
+    }
+    return request;
+}
+
+// The status of an import: a refused file, else a warning or a skipped file, else clean.
+int importStatus(const rinex_import::Plan& plan, bool messages) {
+    bool refused = false;
+    bool warned = messages;
+    for (const rinex_import::Row& row : plan.rows) {
+        refused = refused || row.status == rinex_import::Row::Status::Refused;
+        warned = warned || row.status == rinex_import::Row::Status::Skipped;
+        for (const rinex_import::Problem& problem : row.problems) {
+            warned = warned || problem.severity != rinex_import::Severity::Note;
+        }
+    }
+    return refused ? kUnreadable : warned ? kMessages : kClean;
+}
+
+int importRinex(const ImportRequest& request, std::ostream& out) {
+    ConsoleToolkit console(out);
+    Project project;
+    loadBuiltInDefaults(project.lb_Defaults);
+    if (std::filesystem::exists(request.project) && !readAsOpen(project, request.project, console)) {
+        return kUnreadable;
+    }
+    const rinex_import::Plan plan = rinex_import::planImport(project, request.files, request.options);
+    for (const rinex_import::Row& row : plan.rows) {
+        if (const std::string line = rinex_import::summaryLine(row); !line.empty()) {
+            out << line << '\n';
+        }
+        for (const std::string& line : rinex_import::problemLines(row)) {
+            out << line << '\n';
+        }
+    }
+    rinex_import::applyImport(project, plan);
+    if (!writeAsSave(project, request.project, console)) {
+        return kUnwritable;
+    }
+    return importStatus(plan, console.printedAny());
 }
 
 // Every problem of the file in the diagnostic format, then the count.
@@ -89,12 +172,18 @@ const std::string& batchUsage() {
         "       ardel --convert IN OUT    read IN as Open does and write it to OUT as Save As does\n"
         "       ardel --validate FILE     check every record of FILE; one line per problem:\n"
         "                                 FILE:LINE:COLUMN: error|warning|note: text\n"
+        "       ardel --import-rinex PROJECT FILE... [--initials III] [--cable NN] [--antex ANTEXFILE]\n"
+        "                                 add a session for each RINEX observation file to PROJECT\n"
+        "                                 (created when missing); one line per file and per problem\n"
         "       ardel --help              show this text\n"
         "       ardel --version           show the program's version\n"
         "Exit status of --check and --convert: 0 no message, 1 messages printed,\n"
         "2 input missing or unreadable, 3 OUT not written; 64 wrong usage.\n"
         "Exit status of --validate: 0 nothing found, 1 warnings or notes only,\n"
-        "2 errors, input missing or its reading stopped; 64 wrong usage.\n";
+        "2 errors, input missing or its reading stopped; 64 wrong usage.\n"
+        "Exit status of --import-rinex: 0 every file imported without a warning, 1 warnings\n"
+        "or skipped files, 2 a file unreadable or no observation file (the others imported),\n"
+        "3 PROJECT not written; 64 wrong usage.\n";
     return usage;
 }
 
@@ -120,6 +209,11 @@ std::optional<int> runBatch(const std::vector<std::string>& args, std::ostream& 
     }
     if (option == "--convert" && operands == 2) {
         return convert(args[1], args[2], out);
+    }
+    if (option == "--import-rinex") {
+        if (const auto request = importRequestOf(args)) {
+            return importRinex(*request, out);
+        }
     }
     err << batchUsage();
     return kUsage;

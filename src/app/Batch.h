@@ -5,6 +5,8 @@
 //   ardel --check FILE        read FILE as Open does; print every message it gives
 //   ardel --convert IN OUT    read IN as Open does, then write it to OUT as Save As does
 //   ardel --validate FILE     read FILE as --check does and check every record of it
+//   ardel --import-rinex PROJECT FILE... [--initials III] [--cable NN] [--antex ANTEXFILE]
+//                             add a session per RINEX observation file to PROJECT
 //   ardel --help | --version
 //
 // Messages go to `out` as "caption: text" lines. Exit status: 0 read (and written)

@@ -72,6 +72,14 @@ struct Row {
     std::string initials;      // up to 3 characters
     std::string cable;         // up to 2 characters
 
+    // What applying the row adds (planning fills them): the new station line, the ID
+    // an existing station gets, the new *70* and *72* bodies, the session line.
+    std::string stationLine, instrumentBody, antennaBody, sessionLine;
+    bool givesStationId = false;
+
+    // How the end was found when the header has no TIME OF LAST OBS.
+    bool endFromName = false, endUnknown = false;
+
     bool imported() const { return status == Status::Import; }
 };
 

@@ -23,6 +23,7 @@ struct Observation {
     double deltaH = 0;                        // ANTENNA: DELTA H/E/N, the ARP height
     std::optional<Epoch> firstObs, lastObs;   // TIME OF FIRST/LAST OBS (or the last epoch of the data)
     TimeSystem timeSystem = TimeSystem::Gps;
+    int observationTypes = 0;  // RINEX 2: # / TYPES OF OBSERV (data lines per satellite follow from it)
     bool lastFromData = false; // the last epoch was found by reading the data part
 };
 

@@ -10,16 +10,12 @@ namespace ardel {
 
 namespace {
 
-// The *72* body: JSAN, 3 blanks, antenna code (type and radome), 8 blanks, serial number
-// in 20 columns, 16 blanks.
-constexpr const char* kAntennaBodyFormat = "%-3.3s   %-20.20s        %-20.20s                ";
-
 constexpr const char* kJsanBox = "textb_JSAN";
 constexpr const char* kCodeList = "combo_AntennaCode";
 constexpr const char* kSerialBox = "textb_SerialNumber";
 constexpr std::size_t kJsanWidth = 3;
-constexpr std::size_t kSerialOffset = 34;
-constexpr std::size_t kSerialWidth = 20;
+constexpr std::size_t kSerialOffset = kAntennaSerialOffset;
+constexpr std::size_t kSerialWidth = kAntennaSerialWidth;
 
 constexpr const char* kCodeDefaultKey = "TOV GPS Antenna Code";
 constexpr const char* kSerialDefaultKey = "Antenna Serial Number";

@@ -16,6 +16,17 @@ namespace ardel {
 inline constexpr std::size_t kInstrumentCodeOffset = 3;
 inline constexpr std::size_t kAntennaCodeOffset = 6;
 
+// The *70* body: JSIN, equipment code, 6 blanks, manufacturer, type, model, serial number.
+inline constexpr const char* kInstrumentBodyFormat = "%-3.3s%-3.3s      %-18.18s%-22.22s%-8.8s%-10.10s";
+inline constexpr std::size_t kInstrumentSerialOffset = 60;
+inline constexpr std::size_t kInstrumentSerialWidth = 10;
+
+// The *72* body: JSAN, 3 blanks, antenna code (type and radome), 8 blanks, serial number
+// in 20 columns, 16 blanks.
+inline constexpr const char* kAntennaBodyFormat = "%-3.3s   %-20.20s        %-20.20s                ";
+inline constexpr std::size_t kAntennaSerialOffset = 34;
+inline constexpr std::size_t kAntennaSerialWidth = 20;
+
 // The body's characters [offset, offset + width), as far as the body reaches.
 std::string fieldOf(std::string_view body, std::size_t offset, std::size_t width);
 // The same without its trailing blanks.

@@ -9,9 +9,6 @@ namespace ardel {
 
 namespace {
 
-// The *70* body: JSIN, equipment code, 6 blanks, manufacturer, type, model, serial number.
-constexpr const char* kInstrumentBodyFormat = "%-3.3s%-3.3s      %-18.18s%-22.22s%-8.8s%-10.10s";
-
 constexpr const char* kJsinBox = "textb_JSIN";
 constexpr const char* kCodeList = "combo_EquipmentCode";
 constexpr std::size_t kJsinWidth = 3;
@@ -30,7 +27,7 @@ constexpr TextField kTextFields[] = {
     {"textb_Manufacturer", 12, 18, "Instrument Manufacturer"},
     {"textb_Type",         30, 22, "Type of Instrument or Trade Name"},
     {"textb_Model",        52,  8, "Model of Instrument"},
-    {"textb_SerialNumber", 60, 10, "Instrument Serial Number"},
+    {"textb_SerialNumber", kInstrumentSerialOffset, kInstrumentSerialWidth, "Instrument Serial Number"},
 };
 // clang-format on
 

@@ -1,6 +1,8 @@
 #include "editors/session/CenturyRule.h"
 
 #include <array>
+#include <cstdio>
+#include <cstdlib>
 
 namespace ardel::century {
 
@@ -104,6 +106,12 @@ std::optional<CalendarDate> observationDate(std::string_view projectStartCcyymm,
         return std::nullopt;
     }
     return observation;
+}
+
+std::string mediaDayAndYear(const CalendarDate& date) {
+    char text[16];
+    std::snprintf(text, sizeof text, "%3.3d%d", dayOfYear(date), std::abs(date.year % 10));
+    return text;
 }
 
 } // namespace ardel::century

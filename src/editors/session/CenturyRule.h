@@ -5,6 +5,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace ardel::century {
@@ -45,5 +46,9 @@ std::optional<CalendarDate> projectStart(std::string_view ccyymm);
 //   start "199912", "000105" -> 2000-01-05; start "199906", "990101" -> 2099-01-01;
 //   start "199906", "990601" -> 1999-06-01; start "199912", "000229" -> 2000-02-29.
 std::optional<CalendarDate> observationDate(std::string_view projectStartCcyymm, std::string_view yymmdd);
+
+// The day of year (3 digits) and the last digit of the year that a media identifier
+// carries for an observation date: 2024-01-05 -> "0054".
+std::string mediaDayAndYear(const CalendarDate& date);
 
 } // namespace ardel::century

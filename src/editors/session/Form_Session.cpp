@@ -234,7 +234,7 @@ std::string Form_Session::occupationDayAndYear() const {
     if (!date) {
         return none;
     }
-    return ui::format("%3.3d", century::dayOfYear(*date)) + ui::format("%4.4d", date->year).back();
+    return century::mediaDayAndYear(*date);
 }
 
 void Form_Session::beepOnBadCableCharacter() {

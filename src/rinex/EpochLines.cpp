@@ -1,0 +1,196 @@
+#include "rinex/EpochLines.h"
+
+#include <cstdlib>
+#include <limits>
+
+namespace ardel::rinex {
+
+namespace {
+
+struct Field {
+    std::size_t offset, width;
+};
+
+// The fields of an epoch line: year, month, day, hour, minute, seconds, flag, count.
+struct EpochLayout {
+    Field year, month, day, hour, minute, second, flag, count;
+};
+constexpr EpochLayout kVersion2{{1, 2}, {4, 2}, {7, 2}, {10, 2}, {13, 2}, {15, 11}, {28, 1}, {29, 3}};
+constexpr EpochLayout kVersion3{{2, 4}, {7, 2}, {10, 2}, {13, 2}, {16, 2}, {18, 11}, {31, 1}, {32, 3}};
+
+constexpr int kSatellitesPerEpochLine = 12; // RINEX 2: more continue on the next lines
+constexpr int kObservationsPerLine = 5;     // RINEX 2: observations of one satellite per line
+constexpr char kVersion3Marker = '>';
+constexpr char kCompact1Marker = '&';
+
+bool isEvent(int flag) {
+    return flag >= 2 && flag <= 5;
+}
+
+// Digits with blanks before them, a point and a sign allowed where `decimal`; false when blank.
+bool numeric(const std::string& line, Field field, bool decimal) {
+    if (field.offset + field.width > line.size()) {
+        return false;
+    }
+    bool digits = false;
+    for (std::size_t i = field.offset; i < field.offset + field.width; ++i) {
+        const char c = line[i];
+        if (c >= '0' && c <= '9') {
+            digits = true;
+        } else if (c != ' ' && !(decimal && (c == '.' || c == '-'))) {
+            return false;
+        }
+    }
+    return digits;
+}
+
+int intOf(const std::string& line, Field field) {
+    return std::atoi(line.substr(field.offset, field.width).c_str());
+}
+
+void skipLines(std::istream& in, long count) {
+    for (long i = 0; i < count && in; ++i) {
+        in.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
+    }
+}
+
+void dropReturn(std::string& line) {
+    if (!line.empty() && line.back() == '\r') {
+        line.pop_back();
+    }
+}
+
+// Plain RINEX 2: the satellite and observation lines of each epoch are skipped by count.
+std::optional<Epoch> lastOfVersion2(std::istream& in, int observationTypes) {
+    const long linesPerSatellite =
+        observationTypes > 0 ? (observationTypes + kObservationsPerLine - 1) / kObservationsPerLine : 0;
+    std::optional<Epoch> last;
+    std::string line;
+    while (std::getline(in, line)) {
+        dropReturn(line);
+        const auto epoch = parseEpochLine(line, false);
+        if (!epoch) {
+            continue; // out of step (or an unknown count of lines): look for the next epoch line
+        }
+        if (isEvent(epoch->flag)) {
+            skipLines(in, epoch->count);
+            continue;
+        }
+        last = epoch->epoch;
+        skipLines(in, (epoch->count - 1) / kSatellitesPerEpochLine + epoch->count * linesPerSatellite);
+    }
+    return last;
+}
+
+// Plain RINEX 3/4: every epoch line begins with ">".
+std::optional<Epoch> lastOfVersion3(std::istream& in) {
+    std::optional<Epoch> last;
+    std::string line;
+    while (std::getline(in, line)) {
+        if (line.empty() || line[0] != kVersion3Marker) {
+            continue;
+        }
+        dropReturn(line);
+        const auto epoch = parseEpochLine(line, true);
+        if (!epoch) {
+            continue;
+        }
+        if (isEvent(epoch->flag)) {
+            skipLines(in, epoch->count);
+        } else {
+            last = epoch->epoch;
+            skipLines(in, epoch->count);
+        }
+    }
+    return last;
+}
+
+// Compact RINEX: each epoch line is rebuilt from the one before; a clock line and one
+// line per satellite follow it.
+std::optional<Epoch> lastOfCompact(std::istream& in, bool version3) {
+    const char marker = version3 ? kVersion3Marker : kCompact1Marker;
+    std::optional<Epoch> last;
+    std::string previous, stored;
+    while (std::getline(in, stored)) {
+        dropReturn(stored);
+        if (!stored.empty() && stored[0] == marker) {
+            previous.clear();
+        }
+        previous = applyEpochDifference(previous, stored);
+        const auto epoch = parseEpochLine(previous, version3);
+        if (!epoch) {
+            break; // the chain of differences is broken: nothing after it can be trusted
+        }
+        if (isEvent(epoch->flag)) {
+            skipLines(in, epoch->count);
+            continue;
+        }
+        last = epoch->epoch;
+        skipLines(in, 1 + epoch->count);
+    }
+    return last;
+}
+
+} // namespace
+
+std::string applyEpochDifference(const std::string& previous, const std::string& difference) {
+    std::string line = previous;
+    if (line.size() < difference.size()) {
+        line.resize(difference.size(), ' ');
+    }
+    for (std::size_t i = 0; i < difference.size(); ++i) {
+        if (difference[i] == '&') {
+            line[i] = ' ';
+        } else if (difference[i] != ' ') {
+            line[i] = difference[i];
+        }
+    }
+    return line;
+}
+
+std::optional<EpochLine> parseEpochLine(const std::string& line, bool version3) {
+    const EpochLayout& layout = version3 ? kVersion3 : kVersion2;
+    if (version3 ? line.empty() || line[0] != kVersion3Marker : line.empty() || line[0] != ' ') {
+        return std::nullopt;
+    }
+    if (!numeric(line, layout.flag, false)) {
+        return std::nullopt;
+    }
+    EpochLine parsed;
+    parsed.flag = intOf(line, layout.flag);
+    parsed.count = numeric(line, layout.count, false) ? intOf(line, layout.count) : 0;
+    const Field dateAndTime[] = {layout.year, layout.month, layout.day, layout.hour, layout.minute};
+    for (const Field& field : dateAndTime) {
+        if (!numeric(line, field, false)) {
+            parsed.hasEpoch = false;
+        }
+    }
+    if (!parsed.hasEpoch || !numeric(line, layout.second, true)) {
+        return isEvent(parsed.flag) ? std::optional(parsed) : std::nullopt;
+    }
+    Epoch& epoch = parsed.epoch;
+    epoch.year = intOf(line, layout.year);
+    if (!version3) {
+        epoch.year += epoch.year >= 80 ? 1900 : 2000;
+    }
+    epoch.month = intOf(line, layout.month);
+    epoch.day = intOf(line, layout.day);
+    epoch.hour = intOf(line, layout.hour);
+    epoch.minute = intOf(line, layout.minute);
+    epoch.second = std::atof(line.substr(layout.second.offset, layout.second.width).c_str());
+    if (epoch.month < 1 || epoch.month > 12 || epoch.day < 1 || epoch.day > 31 || epoch.hour > 23 ||
+        epoch.minute > 59 || epoch.second >= 61) {
+        return std::nullopt;
+    }
+    return parsed;
+}
+
+std::optional<Epoch> lastEpoch(std::istream& in, const Observation& observation) {
+    const bool version3 = observation.version >= 3;
+    if (observation.compact) {
+        return lastOfCompact(in, version3);
+    }
+    return version3 ? lastOfVersion3(in) : lastOfVersion2(in, observation.observationTypes);
+}
+
+} // namespace ardel::rinex
