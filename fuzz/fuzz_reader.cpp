@@ -1,4 +1,5 @@
-// Feeds arbitrary bytes, held in memory, to the three readers of the program.
+// Feeds arbitrary bytes, held in memory, to the readers of the program: the B-file
+// reader, the SERFIL and defaults imports, and the RINEX observation and ANTEX readers.
 //
 // The B-file reader reads them in the Open mode and then merges the same bytes into
 // what was read, and writing what was read must be stable: the file written from a
@@ -24,6 +25,8 @@
 #include "utilities/Serfil.h"
 #include "utilities/SerfilAndDefaultsFiles.h"
 #include "check/ProjectCheck.h"
+#include "rinex/Antex.h"
+#include "rinex/ObservationHeader.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -128,6 +131,30 @@ void readAsImportFiles(std::string_view bytes, ConsoleToolkit& console) {
     lookupDefault(defaults, "Receiver Manufacturer");
 }
 
+// The RINEX observation reader: a header is read with its first epoch or refused with a reason.
+void readAsObservationFile(const std::string& bytes) {
+    std::istringstream in(bytes);
+    const ardel::rinex::HeaderResult result = ardel::rinex::readObservation(in);
+    if (result.observation.has_value() == !result.error.empty()) {
+        fail("a header is either read or refused with a reason");
+    }
+    if (result.observation && !result.observation->firstObs) {
+        fail("a header read without its first epoch");
+    }
+}
+
+// The ANTEX reader: a code and its normal form (NONE radome as blanks) find the same offset.
+void readAsAntexFile(const std::string& bytes) {
+    std::istringstream in(bytes);
+    const auto offsets = ardel::rinex::readAntex(in);
+    if (offsets && bytes.size() >= 20) {
+        const std::string code = bytes.substr(0, 20);
+        if (offsets->upOf(code, "") != offsets->upOf(ardel::rinex::AntennaOffsets::normalCode(code), "")) {
+            fail("a code and its normal form find different offsets");
+        }
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -137,5 +164,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
     readAsBFile(bytes, console, warning);
     readAsImportFiles(bytes, console);
+    readAsObservationFile(std::string(bytes));
+    readAsAntexFile(std::string(bytes));
     return 0;
 }

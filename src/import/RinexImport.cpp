@@ -8,6 +8,7 @@
 #include "rinex/Antex.h"
 #include "rinex/CompressedFile.h"
 #include "rinex/FileNames.h"
+#include "rinex/HeaderLines.h"
 #include "ui/Text.h"
 
 #include <algorithm>
@@ -29,23 +30,15 @@ struct Stores {
     std::vector<std::string> stations, instruments, antennas, sessions;
 };
 
-std::string upper(std::string_view text) {
-    return ui::upperCase(text);
-}
-
-std::string trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    return first == std::string::npos ? std::string() : ui::trimRight(text.substr(first));
-}
-
 bool sameNoCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && ui::startsWithNoCase(a, b);
 }
 
-int nextKey(const std::vector<std::string>& lines) {
+// One more than the highest key (the line's first `width` characters) in use.
+int nextKey(const std::vector<std::string>& lines, std::size_t width) {
     int highest = 0;
     for (const std::string& line : lines) {
-        highest = std::max(highest, leadingInt(line));
+        highest = std::max(highest, leadingInt(slice(line, 0, width)));
     }
     return highest + 1;
 }
@@ -104,7 +97,7 @@ Row readRow(const std::string& path) {
 
 std::string stationIdOf(const Row& row) {
     const std::string source = row.observation.markerName.empty() ? row.fileName : row.observation.markerName;
-    return fit(upper(source.substr(0, kIdWidth)), kIdWidth);
+    return fit(ui::upperCase(source.substr(0, kIdWidth)), kIdWidth);
 }
 
 // The station: by ID, through the SERFIL, or new.
@@ -117,6 +110,7 @@ void planStation(const Project& project, const Stores& stores, Row& row,
     for (const std::string& line : stores.stations) {
         if (sameNoCase(slice(line, station_line::kId, kIdWidth), id)) {
             row.ssn = line.substr(0, kSsnWidth);
+            row.stationId = slice(line, station_line::kId, kIdWidth);
             row.stationName = ui::trimRight(slice(line, station_line::kName, kStationNameWidth));
             return;
         }
@@ -133,7 +127,7 @@ void planStation(const Project& project, const Stores& stores, Row& row,
         row.ssn = ssn;
         row.stationName = ui::trimRight(slice(line, station_line::kName, kStationNameWidth));
         const std::string ownId = slice(line, station_line::kId, kIdWidth);
-        if (trimmed(ownId).empty()) {
+        if (rinex::trimmed(ownId).empty()) {
             row.givesStationId = true;
         } else {
             row.stationId = ownId;
@@ -144,9 +138,8 @@ void planStation(const Project& project, const Stores& stores, Row& row,
         return;
     }
     row.newStation = true;
-    row.ssn = ssn.empty() ? zeroFill(nextKey(stores.stations), kSsnWidth) : fit(ssn, kSsnWidth);
-    row.stationName = fit(row.observation.markerName, kStationNameWidth);
-    row.stationName = ui::trimRight(row.stationName);
+    row.ssn = ssn.empty() ? zeroFill(nextKey(stores.stations, kSsnWidth), kSsnWidth) : fit(ssn, kSsnWidth);
+    row.stationName = ui::trimRight(fit(row.observation.markerName, kStationNameWidth));
     const std::string body = newStationBody(row.ssn, row.observation.markerName, position, project.lb_Defaults);
     row.stationLine = buildStationLine(body, id);
 }
@@ -180,14 +173,15 @@ void planInstrument(const Stores& stores, Row& row) {
                    ui::format("receiver serial number %s is longer than 10 characters", serial.c_str()));
     }
     for (const std::string& body : stores.instruments) {
-        if (sameNoCase(trimmed(slice(body, kInstrumentSerialOffset, kInstrumentSerialWidth)), trimmed(cut))) {
+        if (sameNoCase(rinex::trimmed(slice(body, kInstrumentSerialOffset, kInstrumentSerialWidth)),
+                       rinex::trimmed(cut))) {
             row.jsin = body.substr(0, kJsinWidth);
             row.newInstrument = false;
             return;
         }
     }
     row.newInstrument = true;
-    row.jsin = zeroFill(nextKey(stores.instruments), kJsinWidth);
+    row.jsin = zeroFill(nextKey(stores.instruments, kJsinWidth), kJsinWidth);
     row.instrumentBody = newInstrumentBody(row.jsin, row.observation.receiverType, serial);
 }
 
@@ -204,19 +198,20 @@ void planAntenna(const Stores& stores, Row& row) {
     row.antennaCode = rinex::AntennaOffsets::normalCode(row.observation.antennaCode);
     const std::string& serial = row.observation.antennaSerial;
     if (!inAntennaCodeList(row.antennaCode)) {
-        addProblem(row, Severity::Note,
-                   ui::format("antenna code %s is not in the antenna code list", trimmed(row.antennaCode).c_str()));
+        addProblem(
+            row, Severity::Note,
+            ui::format("antenna code %s is not in the antenna code list", rinex::trimmed(row.antennaCode).c_str()));
     }
     for (const std::string& body : stores.antennas) {
         if (fit(slice(body, kAntennaCodeOffset, kAntennaCodeWidth), kAntennaCodeWidth) == row.antennaCode &&
-            sameNoCase(trimmed(slice(body, kAntennaSerialOffset, kAntennaSerialWidth)), serial)) {
+            sameNoCase(rinex::trimmed(slice(body, kAntennaSerialOffset, kAntennaSerialWidth)), serial)) {
             row.jsan = body.substr(0, kJsanWidth);
             row.newAntenna = false;
             return;
         }
     }
     row.newAntenna = true;
-    row.jsan = zeroFill(nextKey(stores.antennas), kJsanWidth);
+    row.jsan = zeroFill(nextKey(stores.antennas, kJsanWidth), kJsanWidth);
     row.antennaBody = newAntennaBody(row.jsan, row.antennaCode, serial);
 }
 
@@ -245,8 +240,9 @@ void planHeight(const Antex& antex, Row& row) {
     } else if (const auto up = antex.offsets->upOf(row.antennaCode, row.observation.antennaSerial)) {
         height += *up / 1000;
     } else {
-        addProblem(row, Severity::Warning,
-                   ui::format("antenna %s is not in the ANTEX file: %s", trimmed(row.antennaCode).c_str(), kNoOffset));
+        addProblem(
+            row, Severity::Warning,
+            ui::format("antenna %s is not in the ANTEX file: %s", rinex::trimmed(row.antennaCode).c_str(), kNoOffset));
     }
     const auto laidOut = layOutAntennaHeight(height);
     if (!laidOut) {
@@ -359,6 +355,23 @@ void addToStores(Stores& stores, const Row& row) {
     stores.sessions.push_back(row.sessionLine);
 }
 
+// A new key beyond its width (SSN 9999, JSIN or JSAN 999 in use) refuses the row.
+bool keysFit(Row& row) {
+    const struct {
+        const std::string& key;
+        std::size_t width;
+        const char* name;
+    } keys[] = {{row.ssn, kSsnWidth, "SSN"}, {row.jsin, kJsinWidth, "JSIN"}, {row.jsan, kJsanWidth, "JSAN"}};
+    for (const auto& key : keys) {
+        if (key.key.size() > key.width) {
+            row.status = Row::Status::Refused;
+            addProblem(row, Severity::Error, ui::format("no %s is left for a new record", key.name));
+            return false;
+        }
+    }
+    return true;
+}
+
 void planRow(const Project& project, Stores& stores, const Antex& antex, Row& row) {
     row.problems.clear();
     row.status = Row::Status::Import;
@@ -383,6 +396,9 @@ void planRow(const Project& project, Stores& stores, const Antex& antex, Row& ro
     checkStationPosition(stores, row, position);
     planInstrument(stores, row);
     planAntenna(stores, row);
+    if (!keysFit(row)) {
+        return;
+    }
     planHeight(antex, row);
     if (!row.letterChosen) {
         row.sessionLetter = sessionLetter(stores, row);
@@ -428,7 +444,7 @@ void replan(const Project& project, Plan& plan) {
     Stores stores = storesOf(project);
     const Antex antex = readAntexFile(plan.options.antexPath);
     for (Row& row : plan.rows) {
-        if (row.status != Row::Status::Refused) {
+        if (row.observation.firstObs) { // read: a refused file has no first epoch
             planRow(project, stores, antex, row);
         }
     }

@@ -63,11 +63,11 @@ struct Row {
     std::string antennaCode; // columns 21-40 of ANT # / TYPE, NONE radome blanked
 
     UtcMinute start, end;
-    std::string antennaHeight; // laid out as the occupation editor lays out a typed height ("01.567")
+    std::string antennaHeight; // laid out as the occupation editor lays out a typed height (" 1.567")
     std::string mediaIdentifier;
 
     // Editable by the user; planning again keeps them.
-    std::string sessionLetter; // one letter A-X
+    std::string sessionLetter; // one letter (A-X from a RINEX 2 name)
     bool letterChosen = false; // true once the user has set the letter: planning keeps it
     std::string initials;      // up to 3 characters
     std::string cable;         // up to 2 characters

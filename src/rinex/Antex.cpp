@@ -1,32 +1,16 @@
 #include "rinex/Antex.h"
 
+#include "rinex/HeaderLines.h"
+
 #include <cstdlib>
 
 namespace ardel::rinex {
 
 namespace {
 
-constexpr std::size_t kLabelColumn = 60;
 constexpr std::size_t kTypeWidth = 16, kRadomeWidth = 4, kCodeWidth = 20;
 constexpr const char* kNoRadome = "NONE";
 constexpr const char* kL1 = "G01";
-
-std::string labelOf(const std::string& line) {
-    std::string label = line.size() > kLabelColumn ? line.substr(kLabelColumn, 20) : std::string();
-    while (!label.empty() && (label.back() == ' ' || label.back() == '\r')) {
-        label.pop_back();
-    }
-    return label;
-}
-
-std::string field(const std::string& line, std::size_t offset, std::size_t width) {
-    return offset < line.size() ? line.substr(offset, width) : std::string();
-}
-
-std::string trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    return first == std::string::npos ? std::string() : text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 } // namespace
 

@@ -1,7 +1,9 @@
 #include "rinex/EpochLines.h"
 
 #include <cstdlib>
-#include <limits>
+#include <cstring>
+#include <utility>
+#include <vector>
 
 namespace ardel::rinex {
 
@@ -28,7 +30,7 @@ bool isEvent(int flag) {
 }
 
 // Digits with blanks before them, a point and a sign allowed where `decimal`; false when blank.
-bool numeric(const std::string& line, Field field, bool decimal) {
+bool numeric(std::string_view line, Field field, bool decimal) {
     if (field.offset + field.width > line.size()) {
         return false;
     }
@@ -44,63 +46,114 @@ bool numeric(const std::string& line, Field field, bool decimal) {
     return digits;
 }
 
-int intOf(const std::string& line, Field field) {
-    return std::atoi(line.substr(field.offset, field.width).c_str());
+int intOf(std::string_view line, Field field) {
+    return std::atoi(std::string(line.substr(field.offset, field.width)).c_str());
 }
 
-void skipLines(std::istream& in, long count) {
-    for (long i = 0; i < count && in; ++i) {
-        in.ignore(std::numeric_limits<std::streamsize>::max(), '\n');
-    }
-}
+// The lines of the data part, read block by block: a line is found with memchr and
+// handed out without a copy unless it runs on into the next block.
+class LineScanner {
+public:
+    explicit LineScanner(std::istream& in) : in_(in), block_(kBlockSize) {}
 
-void dropReturn(std::string& line) {
-    if (!line.empty() && line.back() == '\r') {
-        line.pop_back();
+    // The next line without its line end; false at the end of the text.
+    bool next(std::string_view& line) {
+        if (std::exchange(carried_, false)) {
+            carry_.clear();
+        }
+        for (;;) {
+            const auto size = static_cast<std::size_t>(end_ - begin_);
+            if (const auto* newline = size > 0 ? static_cast<const char*>(std::memchr(begin_, '\n', size)) : nullptr) {
+                line = hand(newline);
+                begin_ = newline + 1;
+                return true;
+            }
+            carry_.append(begin_, end_);
+            begin_ = end_;
+            if (!fill()) {
+                line = hand(end_);
+                return !carry_.empty();
+            }
+        }
     }
-}
+
+    void skip(long count) {
+        std::string_view line;
+        for (long i = 0; i < count && next(line); ++i) {
+        }
+    }
+
+private:
+    static constexpr std::size_t kBlockSize = 64 * 1024;
+
+    // The line ending at `end`: the carried start, if any, and the block's text up to `end`.
+    std::string_view hand(const char* end) {
+        std::string_view line(begin_, static_cast<std::size_t>(end - begin_));
+        if (!carry_.empty()) {
+            carry_.append(line);
+            line = carry_;
+            carried_ = true;
+        }
+        if (!line.empty() && line.back() == '\r') {
+            line.remove_suffix(1);
+        }
+        return line;
+    }
+
+    bool fill() {
+        in_.read(block_.data(), static_cast<std::streamsize>(block_.size()));
+        begin_ = block_.data();
+        end_ = begin_ + in_.gcount();
+        return end_ > begin_;
+    }
+
+    std::istream& in_;
+    std::vector<char> block_;
+    const char* begin_ = nullptr;
+    const char* end_ = nullptr;
+    std::string carry_;    // the start of a line that runs on into the next block
+    bool carried_ = false; // the line handed out last was carry_
+};
 
 // Plain RINEX 2: the satellite and observation lines of each epoch are skipped by count.
 std::optional<Epoch> lastOfVersion2(std::istream& in, int observationTypes) {
     const long linesPerSatellite =
         observationTypes > 0 ? (observationTypes + kObservationsPerLine - 1) / kObservationsPerLine : 0;
+    LineScanner lines(in);
     std::optional<Epoch> last;
-    std::string line;
-    while (std::getline(in, line)) {
-        dropReturn(line);
+    std::string_view line;
+    while (lines.next(line)) {
         const auto epoch = parseEpochLine(line, false);
         if (!epoch) {
             continue; // out of step (or an unknown count of lines): look for the next epoch line
         }
         if (isEvent(epoch->flag)) {
-            skipLines(in, epoch->count);
+            lines.skip(epoch->count);
             continue;
         }
         last = epoch->epoch;
-        skipLines(in, (epoch->count - 1) / kSatellitesPerEpochLine + epoch->count * linesPerSatellite);
+        lines.skip((epoch->count - 1) / kSatellitesPerEpochLine + epoch->count * linesPerSatellite);
     }
     return last;
 }
 
-// Plain RINEX 3/4: every epoch line begins with ">".
+// Plain RINEX 3/4: every epoch line begins with ">"; its satellite lines are skipped by count.
 std::optional<Epoch> lastOfVersion3(std::istream& in) {
+    LineScanner lines(in);
     std::optional<Epoch> last;
-    std::string line;
-    while (std::getline(in, line)) {
+    std::string_view line;
+    while (lines.next(line)) {
         if (line.empty() || line[0] != kVersion3Marker) {
             continue;
         }
-        dropReturn(line);
         const auto epoch = parseEpochLine(line, true);
         if (!epoch) {
             continue;
         }
-        if (isEvent(epoch->flag)) {
-            skipLines(in, epoch->count);
-        } else {
+        if (!isEvent(epoch->flag)) {
             last = epoch->epoch;
-            skipLines(in, epoch->count);
         }
+        lines.skip(epoch->count);
     }
     return last;
 }
@@ -109,10 +162,11 @@ std::optional<Epoch> lastOfVersion3(std::istream& in) {
 // line per satellite follow it.
 std::optional<Epoch> lastOfCompact(std::istream& in, bool version3) {
     const char marker = version3 ? kVersion3Marker : kCompact1Marker;
+    LineScanner lines(in);
     std::optional<Epoch> last;
-    std::string previous, stored;
-    while (std::getline(in, stored)) {
-        dropReturn(stored);
+    std::string previous;
+    std::string_view stored;
+    while (lines.next(stored)) {
         if (!stored.empty() && stored[0] == marker) {
             previous.clear();
         }
@@ -122,19 +176,19 @@ std::optional<Epoch> lastOfCompact(std::istream& in, bool version3) {
             break; // the chain of differences is broken: nothing after it can be trusted
         }
         if (isEvent(epoch->flag)) {
-            skipLines(in, epoch->count);
+            lines.skip(epoch->count);
             continue;
         }
         last = epoch->epoch;
-        skipLines(in, 1 + epoch->count);
+        lines.skip(1 + epoch->count);
     }
     return last;
 }
 
 } // namespace
 
-std::string applyEpochDifference(const std::string& previous, const std::string& difference) {
-    std::string line = previous;
+std::string applyEpochDifference(std::string_view previous, std::string_view difference) {
+    std::string line(previous);
     if (line.size() < difference.size()) {
         line.resize(difference.size(), ' ');
     }
@@ -148,7 +202,7 @@ std::string applyEpochDifference(const std::string& previous, const std::string&
     return line;
 }
 
-std::optional<EpochLine> parseEpochLine(const std::string& line, bool version3) {
+std::optional<EpochLine> parseEpochLine(std::string_view line, bool version3) {
     const EpochLayout& layout = version3 ? kVersion3 : kVersion2;
     if (version3 ? line.empty() || line[0] != kVersion3Marker : line.empty() || line[0] != ' ') {
         return std::nullopt;
@@ -177,7 +231,7 @@ std::optional<EpochLine> parseEpochLine(const std::string& line, bool version3) 
     epoch.day = intOf(line, layout.day);
     epoch.hour = intOf(line, layout.hour);
     epoch.minute = intOf(line, layout.minute);
-    epoch.second = std::atof(line.substr(layout.second.offset, layout.second.width).c_str());
+    epoch.second = std::atof(std::string(line.substr(layout.second.offset, layout.second.width)).c_str());
     if (epoch.month < 1 || epoch.month > 12 || epoch.day < 1 || epoch.day > 31 || epoch.hour > 23 ||
         epoch.minute > 59 || epoch.second >= 61) {
         return std::nullopt;

@@ -9,6 +9,7 @@
 #include <istream>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace ardel::rinex {
 
@@ -18,7 +19,7 @@ std::optional<Epoch> lastEpoch(std::istream& in, const Observation& observation)
 // A Compact RINEX epoch line rebuilt from the one before and its stored difference:
 // a blank keeps the character, "&" makes it a blank, any other character replaces it;
 // characters beyond the difference are kept.
-std::string applyEpochDifference(const std::string& previous, const std::string& difference);
+std::string applyEpochDifference(std::string_view previous, std::string_view difference);
 
 // The epoch of a RINEX 2 (" YY MM DD HH MM SS.SSSSSSS  F") or RINEX 3 ("> YYYY ...")
 // epoch line, with its flag and count; nothing when the line is no epoch line.
@@ -28,6 +29,6 @@ struct EpochLine {
     int count = 0; // satellites, or special-record lines for flags 2-5
     bool hasEpoch = true;
 };
-std::optional<EpochLine> parseEpochLine(const std::string& line, bool version3);
+std::optional<EpochLine> parseEpochLine(std::string_view line, bool version3);
 
 } // namespace ardel::rinex

@@ -1,8 +1,8 @@
 #include "rinex/ObservationHeader.h"
 
 #include "rinex/EpochLines.h"
+#include "rinex/HeaderLines.h"
 
-#include <charconv>
 #include <cstdlib>
 #include <sstream>
 
@@ -10,32 +10,8 @@ namespace ardel::rinex {
 
 namespace {
 
-// A header line: data in columns 1-60, label in 61-80.
-constexpr std::size_t kLabelColumn = 60;
-constexpr std::size_t kDataWidth = 60;
-
 // The labels of the two lines a Compact RINEX file puts before the RINEX header.
 constexpr const char* kCompactLabels = "CRINEX ";
-
-std::string field(const std::string& line, std::size_t offset, std::size_t width) {
-    return offset < line.size() ? line.substr(offset, width) : std::string();
-}
-
-std::string trimmed(std::string text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-std::string labelOf(const std::string& line) {
-    std::string label = line.size() > kLabelColumn ? line.substr(kLabelColumn, 20) : std::string();
-    while (!label.empty() && (label.back() == ' ' || label.back() == '\r')) {
-        label.pop_back();
-    }
-    return label;
-}
 
 // The first `count` numbers standing in the data columns, separated by blanks.
 bool numbersOf(const std::string& line, double* values, int count) {
