@@ -3,6 +3,7 @@
 #include "editors/rinexImport/ImportRows.h"
 #include "ui/Platform.h"
 
+#include <algorithm>
 #include <filesystem>
 
 namespace ardel {
@@ -27,7 +28,7 @@ std::vector<ui::FileFilter> rinexFilters() {
 RinexImportCommand::RinexImportCommand(ui::Toolkit& toolkit, Project& project, Form_RinexImport& preview)
     : toolkit_(toolkit), project_(project), preview_(preview) {}
 
-// The step is named after the sessions it added; a plan that adds none is no step.
+// The step is named after the files that give a session; a plan without one is no step.
 void RinexImportCommand::run() {
     const std::vector<std::string> files = chooseFiles();
     if (files.empty()) {
@@ -37,8 +38,10 @@ void RinexImportCommand::run() {
     if (!plan || preview_.run(project_, *plan) != ui::kAccepted) {
         return;
     }
-    UndoStep step(project_, rinex_rows::undoName(0));
-    step.rename(rinex_rows::undoName(rinex_import::applyImport(project_, *plan)));
+    const auto sessions = std::count_if(plan->rows.begin(), plan->rows.end(),
+                                        [](const rinex_import::Row& row) { return row.imported(); });
+    const UndoStep step(project_, rinex_rows::undoName(static_cast<int>(sessions)));
+    rinex_import::applyImport(project_, *plan);
 }
 
 // The folder of the files chosen last, else the program's own, is where the prompt starts.

@@ -157,7 +157,7 @@ private slots:
             auto& dialog = static_cast<QFileDialog&>(modal);
             QCOMPARE(dialog.fileMode(), QFileDialog::ExistingFiles);
             dialog.findChild<QLineEdit*>("fileNameEdit")->setText("\"a.26o\" \"b.26o\"");
-            dialog.accept();
+            static_cast<QDialog&>(dialog).accept();
         });
         const std::vector<std::string> chosen = toolkit_.openFilesDialog(request);
         QCOMPARE(chosen.size(), std::size_t{2});

@@ -7,7 +7,9 @@ namespace ardel {
 namespace {
 
 constexpr int kVisibleFiles = 12;
-constexpr int kDetailLines = 6;
+constexpr int kDetailLines = 8;
+// The details are as wide as a file's line with a few problems counted, and so is the window.
+constexpr int kDetailColumns = 110;
 constexpr const char* kRowPane = "group_Row";
 constexpr const char* kAllPane = "group_All";
 
@@ -54,6 +56,7 @@ ui::FormDecl buildDecl() {
                  .readOnly = true,
                  .tabStop = false,
                  .fixedPitch = true,
+                 .wrapColumns = kDetailColumns,
                  .visibleLines = kDetailLines},
                 {.name = kAntexLabel, .kind = ControlKind::Label, .label = rinex_rows::antexText("")},
                 {.name = kRowPane, .kind = ControlKind::GroupBox, .label = "Selected File"},
