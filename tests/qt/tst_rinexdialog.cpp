@@ -3,7 +3,7 @@
 #include "QtTestSupport.h"
 
 #include "editors/rinexImport/Form_RinexImport.h"
-#include "editors/rinexImport/RinexSamples.h"
+#include "rinex/RinexFiles.h"
 
 #include <QLineEdit>
 #include <QTemporaryDir>
@@ -22,20 +22,23 @@ public:
     explicit RinexDialogTest(ui::QtToolkit& toolkit) : toolkit_(toolkit) {}
 
 private slots:
+    // ALGO on 5 and 6 January 2024, CEDA with another receiver on the 5th.
     void init() {
-        RinexSample second;
-        second.day = 22;
-        RinexSample other;
+        testing::ObservationSpec spec;
+        spec.version = 2.11;
+        spec.marker = "ALGO";
+        spec.x = 918129.375, spec.y = -4346071.25, spec.z = 4561977.875;
+        testing::ObservationSpec nextDay = spec;
+        nextDay.first.day = nextDay.epochs.front().day = nextDay.epochs.back().day = 6;
+        testing::ObservationSpec other = spec;
         other.marker = "CEDA";
-        other.receiverSerial = "1830221";
         other.receiverType = "LEICA GR50";
-        other.antennaCode = "LEIAR25.R4      NONE";
-        other.height = "        0.0800";
-        files_ = {dir_.filePath("algo0800.26o").toStdString(), dir_.filePath("algo0810.26o").toStdString(),
-                  dir_.filePath("ceda0800.26o").toStdString()};
-        writeRinex(files_[0], {});
-        writeRinex(files_[1], second);
-        writeRinex(files_[2], other);
+        other.receiverSerial = "1830221";
+        files_ = {dir_.filePath("algo0050.24o").toStdString(), dir_.filePath("algo0060.24o").toStdString(),
+                  dir_.filePath("ceda0050.24o").toStdString()};
+        writeMaybeCompressed(files_[0], observationText(spec));
+        writeMaybeCompressed(files_[1], observationText(nextDay));
+        writeMaybeCompressed(files_[2], observationText(other));
     }
     void cleanup() { closeLeftOverWindows(); }
 

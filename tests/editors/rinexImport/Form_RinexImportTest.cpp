@@ -1,7 +1,7 @@
 #include "editors/rinexImport/Form_RinexImport.h"
 #include "editors/rinexImport/Form_RinexImportDecl.h"
 #include "editors/rinexImport/ImportRows.h"
-#include "editors/rinexImport/RinexSamples.h"
+#include "rinex/RinexFiles.h"
 #include "support/HeadlessTest.h"
 
 #include <filesystem>
@@ -12,24 +12,27 @@ namespace {
 using ui::HeadlessForm;
 using namespace rinex_dialog;
 
+// A day of RINEX 2.11 observations at Algonquin Park, March 2026.
+testing::ObservationSpec algo(int day, const std::string& antenna) {
+    testing::ObservationSpec spec;
+    spec.version = 2.11;
+    spec.marker = "ALGO";
+    spec.antennaCode = antenna;
+    spec.x = 918129.375, spec.y = -4346071.25, spec.z = 4561977.875;
+    spec.first = {2026, 3, day, 0, 0, 0};
+    spec.epochs = {spec.first, {2026, 3, day, 23, 59, 30}};
+    return spec;
+}
+
 class Form_RinexImportTest : public testing::HeadlessTest {
 protected:
     Form_RinexImportTest() {
-        testing::RinexSample nextDay;
-        nextDay.day = 22;
-        nextDay.antennaCode = "LEIAR25.R4      NONE";
-        testing::writeRinex(dir.path("algo0800.26o"), {});
-        testing::writeRinex(dir.path("algo0810.26o"), nextDay);
-        testing::writeFile(dir.path("algo0800.26n"),
-                           testing::rinexHeaderLine("     2.11           N: GPS NAV DATA", "RINEX VERSION / TYPE"));
+        testing::writeMaybeCompressed(dir.path("algo0800.26o"), observationText(algo(21, "TRM59800.00     SCIS")));
+        testing::writeMaybeCompressed(dir.path("algo0810.26o"), observationText(algo(22, "LEIAR25.R4      NONE")));
+        testing::writeMaybeCompressed(dir.path("brdc0800.26n"), testing::navigationText());
         plan = rinex_import::planImport(
-            project, {dir.path("algo0800.26o"), dir.path("algo0810.26o"), dir.path("algo0800.26n")}, {});
+            project, {dir.path("algo0800.26o"), dir.path("algo0810.26o"), dir.path("brdc0800.26n")}, {});
     }
-
-    testing::TempDir dir;
-    Form_RinexImport dialog{toolkit};
-    Project project;
-    rinex_import::Plan plan;
 
     static std::vector<std::string> lines(HeadlessForm& form) {
         std::vector<std::string> shown;
@@ -39,10 +42,15 @@ protected:
         }
         return shown;
     }
+
+    testing::TempDir dir;
+    Form_RinexImport dialog{toolkit};
+    Project project;
+    rinex_import::Plan plan;
 };
 
-// The rows stand under their heading column for column; the selected file's details
-// name what the line cannot show.
+// The rows stand under their heading column for column; the details name what a line
+// cannot show. A refused file has nothing to edit; Cancel returns 0.
 TEST_F(Form_RinexImportTest, ShowsOneLinePerFileUnderTheHeading) {
     const std::string folder = std::filesystem::path(dir.path("x")).parent_path().string();
     toolkit.expectDialog("Form_RinexImport", [&folder](HeadlessForm& form) {
@@ -51,33 +59,34 @@ TEST_F(Form_RinexImportTest, ShowsOneLinePerFileUnderTheHeading) {
                                          "End (UTC)         Height S Obs Cb Problems");
         EXPECT_EQ(lines(form), (std::vector<std::string>{
                                    "algo0800.26o     0001 ALGO new 001 new 001 new 2026-03-20 23:59 2026-03-21 "
-                                   "23:59   1.567 A        1 warning, 1 note",
+                                   "23:59   1.500 A        1 warning, 1 note",
                                    "algo0810.26o     0001 ALGO     001     002 new 2026-03-21 23:59 2026-03-22 "
-                                   "23:59   1.567 A        1 warning, 1 note",
-                                   "algo0800.26n     refused: not an observation file (navigation)",
+                                   "23:59   1.500 A        1 warning, 1 note",
+                                   "brdc0800.26n     refused: not an observation file (navigation)",
                                }));
         EXPECT_EQ(form.textBox(kDetails).text(),
                   "algo0800.26o  in  " + folder +
-                      "\n"
-                      "Station 0001 ALGO (new): ALGO\n"
-                      "Instrument 001 (new): TRIMBLE NETR9  5035K69749\n"
-                      "Antenna 001 (new): TRM59800.00     SCIS  5000118223\n"
-                      "Media identifier R0796AALGO\n"
-                      "note: antenna code TRM59800.00     SCIS is not in the antenna code list\n"
-                      "warning: no ANTEX file: the L1 phase-centre offset was not added to the antenna height");
+                      "\nStation 0001 ALGO (new): ALGO"
+                      "\nInstrument 001 (new): TRIMBLE NETR9  5832K01234"
+                      "\nAntenna 001 (new): TRM59800.00     SCIS  1441112233"
+                      "\nMedia identifier R0796AALGO"
+                      "\nnote: antenna code TRM59800.00     SCIS is not in the antenna code list"
+                      "\nwarning: no ANTEX file: the L1 phase-centre offset was not added to the antenna height");
         form.choose(kFiles, 2);
-        EXPECT_EQ(form.textBox(kDetails).text(),
-                  "algo0800.26n  in  " + folder + "\nerror: not an observation file (navigation)");
         EXPECT_FALSE(form.control(kLetter).isEnabled());
         form.click(kCancel);
     });
     EXPECT_EQ(dialog.run(project, plan), ui::kCancelled);
 }
 
-// A row's letter, initials and cable length go into its plan row; the boxes for all
-// files set every row; an emptied letter is left to the planner again.
-TEST_F(Form_RinexImportTest, EditsRowsOneByOneAndAllAtOnce) {
-    toolkit.expectDialog("Form_RinexImport", [](HeadlessForm& form) {
+// A row's letter, initials and cable length go into its plan row, the boxes for all
+// files into every row; an emptied letter is left to the planner; an ANTEX file chosen
+// adds its L1 offset to the heights and is remembered.
+TEST_F(Form_RinexImportTest, EditsRowsAndPlansThemAgain) {
+    const std::string antex = dir.path("igs20.atx");
+    testing::writeMaybeCompressed(antex, testing::antexText("TRM59800.00     SCIS", 66.2, "9999999999", 0));
+    toolkit.settingsStore.values["AntexFile"] = "/models/old.atx";
+    toolkit.expectDialog("Form_RinexImport", [this, &antex](HeadlessForm& form) {
         form.type(kAllInitials, "jsm");
         form.type(kAllCable, "5x7");
         form.click(kSetAll);
@@ -86,55 +95,25 @@ TEST_F(Form_RinexImportTest, EditsRowsOneByOneAndAllAtOnce) {
         form.type(kLetter, "b");
         form.type(kInitials, "KL");
         form.type(kCable, "12");
-        EXPECT_EQ(lines(form)[1].substr(0, 98), "algo0810.26o     0001 ALGO     001     002 new 2026-03-21 23:59 "
-                                                "2026-03-22 23:59   1.567 B KL  12 ");
+        EXPECT_EQ(lines(form)[1].substr(83, 14), "1.500 B KL  12");
         form.choose(kFiles, 0);
-        EXPECT_EQ(form.textBox(kLetter).text(), "A");
-        EXPECT_EQ(form.textBox(kCable).text(), "57");
         form.type(kLetter, "");
+        toolkit.expectOpenFile("Select ANTEX File", antex);
+        form.click(kAntex);
+        EXPECT_EQ(toolkit.lastFileRequest().startPath, "/models/old.atx");
+        EXPECT_EQ(form.label(kAntexLabel).text(),
+                  "ANTEX file: " + antex + " (its L1 phase-centre offsets are added to the heights)");
+        EXPECT_EQ(lines(form)[0].substr(83, 14), "1.566 A JSM 57");
         form.click(kImport);
     });
     ASSERT_EQ(dialog.run(project, plan), ui::kAccepted);
-    EXPECT_EQ(plan.options.initials, "JSM");
-    EXPECT_EQ(plan.options.cable, "57");
-    EXPECT_FALSE(plan.rows[0].letterChosen);
-    EXPECT_EQ(plan.rows[0].initials, "JSM");
-    EXPECT_TRUE(plan.rows[1].letterChosen);
-    EXPECT_EQ(plan.rows[1].sessionLetter, "B");
-    EXPECT_EQ(plan.rows[1].initials, "KL");
-    EXPECT_EQ(plan.rows[1].cable, "12");
-}
-
-// The ANTEX file chosen is the plan's and the next prompt's starting path; a cancelled
-// prompt keeps the plan as it was.
-TEST_F(Form_RinexImportTest, AntexFileIsRememberedAndPlanned) {
-    toolkit.settingsStore.values["AntexFile"] = "/models/old.atx";
-    const std::string antex = dir.path("igs20.atx");
-    testing::writeFile(antex, testing::rinexHeaderLine("     1.4            M", "ANTEX VERSION / SYST") +
-                                  testing::rinexHeaderLine("", "END OF HEADER") +
-                                  testing::rinexHeaderLine("", "START OF ANTENNA") +
-                                  testing::rinexHeaderLine("TRM59800.00     SCIS", "TYPE / SERIAL NO") +
-                                  testing::rinexHeaderLine("   G01", "START OF FREQUENCY") +
-                                  testing::rinexHeaderLine("      1.23      0.45     66.20", "NORTH / EAST / UP") +
-                                  testing::rinexHeaderLine("   G01", "END OF FREQUENCY") +
-                                  testing::rinexHeaderLine("", "END OF ANTENNA"));
-    toolkit.expectDialog("Form_RinexImport", [this, &antex](HeadlessForm& form) {
-        EXPECT_EQ(form.label(kAntexLabel).text(), rinex_rows::antexText(""));
-        toolkit.expectOpenFile("Select ANTEX File", std::nullopt);
-        form.click(kAntex);
-        EXPECT_EQ(toolkit.lastFileRequest().startPath, "/models/old.atx");
-        toolkit.expectOpenFile("Select ANTEX File", antex);
-        form.click(kAntex);
-        EXPECT_EQ(form.label(kAntexLabel).text(),
-                  "ANTEX file: " + antex + " (its L1 phase-centre offsets are added to the heights)");
-        EXPECT_EQ(lines(form)[0].substr(83), "1.633 A        1 note");
-        form.closeBox();
-    });
-    EXPECT_EQ(dialog.run(project, plan), ui::kCancelled);
-    EXPECT_EQ(plan.options.antexPath, antex);
     EXPECT_EQ(toolkit.settingsStore.values["AntexFile"], antex);
+    EXPECT_EQ(plan.options.antexPath, antex);
+    EXPECT_FALSE(plan.rows[0].letterChosen);
+    EXPECT_EQ(plan.rows[0].initials + plan.rows[0].cable, "JSM57");
+    EXPECT_TRUE(plan.rows[1].letterChosen);
+    EXPECT_EQ(plan.rows[1].sessionLetter + plan.rows[1].initials + plan.rows[1].cable, "BKL12");
     EXPECT_EQ(rinex_rows::undoName(1), "Import RINEX (1 file)");
-    EXPECT_EQ(rinex_rows::undoName(12), "Import RINEX (12 files)");
 }
 
 } // namespace
