@@ -31,6 +31,10 @@ public:
                           ui::Buttons buttons) override;
     std::optional<std::string> openFileDialog(const ui::FileDialogRequest&) override { return std::nullopt; }
     std::optional<std::string> saveFileDialog(const ui::FileDialogRequest&) override { return std::nullopt; }
+    std::vector<std::string> openFilesDialog(const ui::FileDialogRequest&) override { return {}; }
+    std::unique_ptr<ui::Progress> createProgress(const std::string&, const std::string&, int) override {
+        return std::make_unique<ui::NoProgress>();
+    }
     ui::Settings& settings() override { return settings_; }
     // No data folder and no event loop: nothing is kept between runs and no timer fires.
     std::string dataFolder() override { return {}; }

@@ -94,7 +94,8 @@ Form1::Form1(ui::Toolkit& toolkit)
                 .instrument = instrumentEditor_,
                 .antenna = antennaEditor_,
                 .session = sessionEditor_}),
-      utilities_(toolkit, project_, selections_), recovery_(toolkit, project_, warning_), problems_(toolkit, project_) {
+      utilities_(toolkit, project_, selections_), recovery_(toolkit, project_, warning_), problems_(toolkit, project_),
+      rinexPreview_(toolkit), rinexImport_(toolkit, project_, rinexPreview_) {
     loadConversionTable(project_.lb_J2M);
     loadBuiltInDefaults(project_.lb_Defaults);
     project_.newHeader = true;
@@ -161,6 +162,7 @@ void Form1::bindMenus() {
         {menu::kNew, [this] { commands_.newProject(); }},
         {menu::kOpen, [this] { commands_.open(); }},
         {menu::kMerge, [this] { commands_.merge(); }},
+        {menu::kImportRinex, [this] { rinexImport_.run(); }},
         {menu::kSave, [this] { commands_.save(); }},
         {menu::kSaveAs, [this] { commands_.saveAs(); }},
         {menu::kExit, [this] { exitProgram(); }},

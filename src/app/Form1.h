@@ -9,6 +9,7 @@
 #include "app/ProjectRecovery.h"
 #include "app/RecentFiles.h"
 #include "app/RecordCommands.h"
+#include "app/RinexImportCommand.h"
 #include "app/UtilityCommands.h"
 #include "app/problems/Form_Problems.h"
 #include "editors/antenna/Form_Antenna.h"
@@ -73,6 +74,8 @@ private:
     UtilityCommands utilities_;
     ProjectRecovery recovery_;
     Form_Problems problems_;
+    Form_RinexImport rinexPreview_;
+    RinexImportCommand rinexImport_;
     std::map<std::string, std::function<void()>> menuCommands_;
     std::string serfilPath_; // set by each SERFIL import of this run; export starts from it
     bool closing_ = false;

@@ -19,6 +19,8 @@ Entry fileMenu() {
     return submenu("menu_File", "&File",
                    {entry(kNew, "&New", "Create a New B-File", false, "Ctrl+N"),
                     entry(kOpen, "&Open", "Open Existing B-File", false, "Ctrl+O"), entry(kMerge, "&Merge"),
+                    entry(kImportRinex, "&Import RINEX...", "Build sessions from the receivers' RINEX observation files",
+                          false, "Ctrl+I"),
                     entry(kSave, "&Save", "Save the current B-File with the Current Name", false, "Ctrl+S"),
                     entry(kSaveAs, "Save &As", "Save the Current B-File with a new name", false, "Ctrl+Shift+S"),
                     submenu(kRecentFiles, "Recent &Files", recentFilesEntries({})),

@@ -13,6 +13,7 @@ namespace ardel::menu {
 inline constexpr const char* kNew = "menu_File_New";
 inline constexpr const char* kOpen = "menu_File_Open";
 inline constexpr const char* kMerge = "menu_File_Merge";
+inline constexpr const char* kImportRinex = "menu_File_ImportRinex";
 inline constexpr const char* kSave = "menu_File_Save";
 inline constexpr const char* kSaveAs = "menu_File_SaveAs";
 inline constexpr const char* kExit = "menu_File_Exit";

@@ -48,6 +48,10 @@ public:
     }
     std::optional<std::string> openFileDialog(const ui::FileDialogRequest&) override { return std::nullopt; }
     std::optional<std::string> saveFileDialog(const ui::FileDialogRequest&) override { return std::nullopt; }
+    std::vector<std::string> openFilesDialog(const ui::FileDialogRequest&) override { return {}; }
+    std::unique_ptr<ui::Progress> createProgress(const std::string&, const std::string&, int) override {
+        return std::make_unique<ui::NoProgress>();
+    }
     ui::Settings& settings() override { throw std::logic_error("the project check keeps no settings"); }
     std::string dataFolder() override { throw std::logic_error("the project check keeps no data"); }
     std::unique_ptr<ui::Timer> createTimer(std::function<void()>) override {

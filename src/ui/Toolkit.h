@@ -1,7 +1,7 @@
 // Everything the program asks of a windowing toolkit besides the forms' controls:
-// building forms, message boxes, file dialogs, the settings store, the per-user data
-// folder, timers, the help window, beep, busy cursor and the event loop. Qt realizes it for the program, a scripted
-// headless realization for the tests.
+// building forms, message boxes, file dialogs, progress dialogs, the settings store, the
+// per-user data folder, timers, the help window, beep, busy cursor and the event loop.
+// Qt realizes it for the program, a scripted headless realization for the tests.
 #pragma once
 
 #include "ui/Form.h"
@@ -49,6 +49,24 @@ public:
     virtual bool isActive() const = 0;
 };
 
+// A progress dialog for a long task of `total` steps, shown while it lives (a
+// realization may wait a moment before it appears, so a short task shows none). The
+// task reports each step done; the user may cancel it, and the task asks.
+class Progress {
+public:
+    virtual ~Progress() = default;
+    // `done` steps of the total are done; lets the window answer the user meanwhile.
+    virtual void setDone(int done) = 0;
+    virtual bool wasCancelled() const = 0;
+};
+
+// A progress that shows nothing and is never cancelled, for toolkits without windows.
+class NoProgress : public Progress {
+public:
+    void setDone(int) override {}
+    bool wasCancelled() const override { return false; }
+};
+
 class Toolkit {
 public:
     virtual ~Toolkit() = default;
@@ -63,6 +81,13 @@ public:
     // Returns the chosen path, or nothing when the user cancels.
     virtual std::optional<std::string> openFileDialog(const FileDialogRequest& request) = 0;
     virtual std::optional<std::string> saveFileDialog(const FileDialogRequest& request) = 0;
+    // An open-file dialog in which several files can be chosen; returns them in the
+    // order the dialog gives them, none when the user cancels.
+    virtual std::vector<std::string> openFilesDialog(const FileDialogRequest& request) = 0;
+
+    // A progress dialog with a caption, a text and a Cancel button, open until destroyed.
+    virtual std::unique_ptr<Progress> createProgress(const std::string& caption, const std::string& text,
+                                                      int total) = 0;
 
     virtual Settings& settings() = 0;
     // The per-user folder for the program's own data files, created when missing; ""

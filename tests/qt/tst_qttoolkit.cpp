@@ -147,6 +147,38 @@ private slots:
         QVERIFY2(answerer.failures().isEmpty(), qPrintable(answerer.failures().join('\n')));
     }
 
+    void severalFilesAreChosenAndALongTaskCanBeCancelled() {
+        QTemporaryDir dir;
+        touch(dir.filePath("a.26o"));
+        touch(dir.filePath("b.26o"));
+        const ui::FileDialogRequest request{"Select Files", dir.path().toStdString(), {{"All Files", "*"}}};
+        DialogAnswerer answerer;
+        answerer.expectModal("Select Files", [](QWidget& modal) {
+            auto& dialog = static_cast<QFileDialog&>(modal);
+            QCOMPARE(dialog.fileMode(), QFileDialog::ExistingFiles);
+            dialog.findChild<QLineEdit*>("fileNameEdit")->setText("\"a.26o\" \"b.26o\"");
+            static_cast<QDialog&>(dialog).accept();
+        });
+        const std::vector<std::string> chosen = toolkit_.openFilesDialog(request);
+        QCOMPARE(chosen.size(), std::size_t{2});
+        QCOMPARE(QString::fromStdString(chosen[0]), dir.filePath("a.26o"));
+        QCOMPARE(QString::fromStdString(chosen[1]), dir.filePath("b.26o"));
+        answerer.expectModal("Select Files", [](QWidget& modal) { static_cast<QFileDialog&>(modal).reject(); });
+        QVERIFY(toolkit_.openFilesDialog(request).empty());
+
+        answerer.expectModal("Task", [](QWidget& modal) { QTest::keyClick(&modal, Qt::Key_Escape); });
+        const int steps = 200;
+        const auto progress = toolkit_.createProgress("Task", "Working...", steps);
+        int done = 0;
+        while (done < steps && !progress->wasCancelled()) {
+            QTest::qWait(20);
+            progress->setDone(++done);
+        }
+        QVERIFY2(answerer.failures().isEmpty(), qPrintable(answerer.failures().join('\n')));
+        QVERIFY(progress->wasCancelled());
+        QVERIFY(done < steps);
+    }
+
     // A path in the file system's UTF-8 reads as such in a message box; a Latin-1 text
     // (a typed "é" is the single byte E9) and plain ASCII stay as they are.
     void messagesShowPathsAsTheFileSystemNamesThem() {

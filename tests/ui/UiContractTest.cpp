@@ -288,6 +288,28 @@ TEST_F(UiContract, ToolkitAnswersFromTheScriptAndKeepsTheSettings) {
     EXPECT_EQ(settings.value("SERFile"), std::nullopt);
 }
 
+// Several files come back in the order chosen and none when cancelled; the user cancels
+// a progress dialog while its task runs. The Qt suite does the same through Qt.
+TEST_F(UiContract, SeveralFilesAreChosenAndALongTaskCanBeCancelled) {
+    const ui::FileDialogRequest request{"Select Files", "/field", {{"All Files", "*"}}};
+    toolkit.expectOpenFiles("Select Files", {"/field/a.26o", "/field/b.26o"});
+    toolkit.expectOpenFiles("Select Files", {});
+    EXPECT_EQ(toolkit.openFilesDialog(request), (std::vector<std::string>{"/field/a.26o", "/field/b.26o"}));
+    EXPECT_TRUE(toolkit.openFilesDialog(request).empty());
+
+    auto runTask = [this](int steps) {
+        const auto progress = toolkit.createProgress("Task", "Working...", steps);
+        int done = 0;
+        while (done < steps && !progress->wasCancelled()) {
+            progress->setDone(++done);
+        }
+        return progress->wasCancelled() ? -done : done;
+    };
+    toolkit.cancelProgressAt = 3;
+    EXPECT_EQ(runTask(10), -3);
+    EXPECT_EQ(runTask(10), 10);
+}
+
 // A timer fires once, when its time has passed, unless stopped or started again; the
 // Qt suite runs the same on the event loop.
 TEST_F(UiContract, TimersFireOnceInTheOrderTheirTimesCome) {

@@ -53,19 +53,23 @@ bool HeadlessSettings::setValue(const std::string& name, const std::string& valu
 }
 
 void HeadlessToolkit::expectMessage(const std::string& caption, const std::string& text, Answer answer) {
-    expected_.push_back({Kind::Message, caption, text, answer, std::nullopt, {}});
+    expected_.push_back({Kind::Message, caption, text, answer, std::nullopt, {}, {}});
 }
 
 void HeadlessToolkit::expectOpenFile(const std::string& title, std::optional<std::string> path) {
-    expected_.push_back({Kind::OpenFile, title, {}, Answer::OK, std::move(path), {}});
+    expected_.push_back({Kind::OpenFile, title, {}, Answer::OK, std::move(path), {}, {}});
 }
 
 void HeadlessToolkit::expectSaveFile(const std::string& title, std::optional<std::string> path) {
-    expected_.push_back({Kind::SaveFile, title, {}, Answer::OK, std::move(path), {}});
+    expected_.push_back({Kind::SaveFile, title, {}, Answer::OK, std::move(path), {}, {}});
+}
+
+void HeadlessToolkit::expectOpenFiles(const std::string& title, std::vector<std::string> paths) {
+    expected_.push_back({Kind::OpenFiles, title, {}, Answer::OK, std::nullopt, std::move(paths), {}});
 }
 
 void HeadlessToolkit::expectDialog(const std::string& formName, DialogScript script) {
-    expected_.push_back({Kind::Dialog, formName, {}, Answer::OK, std::nullopt, std::move(script)});
+    expected_.push_back({Kind::Dialog, formName, {}, Answer::OK, std::nullopt, {}, std::move(script)});
 }
 
 std::string HeadlessToolkit::describe(const Expectation& expectation) {
@@ -76,6 +80,8 @@ std::string HeadlessToolkit::describe(const Expectation& expectation) {
         return "open-file dialog \"" + expectation.caption + "\"";
     case Kind::SaveFile:
         return "save-file dialog \"" + expectation.caption + "\"";
+    case Kind::OpenFiles:
+        return "open-files dialog \"" + expectation.caption + "\"";
     case Kind::Dialog:
         return "dialog " + expectation.caption;
     }
@@ -133,15 +139,22 @@ Answer HeadlessToolkit::messageBox(const std::string& caption, const std::string
     return expected.answer;
 }
 
-std::optional<std::string> HeadlessToolkit::fileDialog(Kind kind, const FileDialogRequest& request) {
-    const std::string what =
-        std::string(kind == Kind::OpenFile ? "open" : "save") + "-file dialog \"" + request.title + "\"";
+HeadlessToolkit::Expectation HeadlessToolkit::takeFileDialog(Kind kind, const FileDialogRequest& request) {
+    Expectation shown;
+    shown.kind = kind;
+    shown.caption = request.title;
+    const std::string what = describe(shown);
     Expectation expected = take(kind, what);
     if (expected.caption != request.title) {
         throw ScriptFailure("expected " + describe(expected) + " but the program showed " + what);
     }
     lastFileRequest_ = request;
-    transcript_.push_back(what + " -> " + expected.path.value_or("(cancelled)"));
+    return expected;
+}
+
+std::optional<std::string> HeadlessToolkit::fileDialog(Kind kind, const FileDialogRequest& request) {
+    Expectation expected = takeFileDialog(kind, request);
+    transcript_.push_back(describe(expected) + " -> " + expected.path.value_or("(cancelled)"));
     return expected.path;
 }
 
@@ -151,6 +164,35 @@ std::optional<std::string> HeadlessToolkit::openFileDialog(const FileDialogReque
 
 std::optional<std::string> HeadlessToolkit::saveFileDialog(const FileDialogRequest& request) {
     return fileDialog(Kind::SaveFile, request);
+}
+
+std::vector<std::string> HeadlessToolkit::openFilesDialog(const FileDialogRequest& request) {
+    Expectation expected = takeFileDialog(Kind::OpenFiles, request);
+    std::string chosen;
+    for (const std::string& path : expected.paths) {
+        chosen += (chosen.empty() ? "" : ", ") + path;
+    }
+    transcript_.push_back(describe(expected) + " -> " + (chosen.empty() ? "(cancelled)" : chosen));
+    return expected.paths;
+}
+
+HeadlessProgress::HeadlessProgress(HeadlessToolkit& toolkit, std::optional<int> cancelAt)
+    : toolkit_(toolkit), cancelAt_(cancelAt) {}
+
+void HeadlessProgress::setDone(int done) {
+    done_ = done;
+    if (!cancelled_ && cancelAt_ && done >= *cancelAt_) {
+        cancelled_ = true;
+        toolkit_.transcript_.push_back("progress cancelled at " + std::to_string(done));
+    }
+}
+
+std::unique_ptr<Progress> HeadlessToolkit::createProgress(const std::string& caption, const std::string& text,
+                                                          int total) {
+    transcript_.push_back("progress [" + caption + "] " + text + " (" + std::to_string(total) + " steps)");
+    auto progress = std::make_unique<HeadlessProgress>(*this, std::exchange(cancelProgressAt, std::nullopt));
+    progress->setDone(0);
+    return progress;
 }
 
 HeadlessTimer::HeadlessTimer(HeadlessToolkit& toolkit, std::function<void()> timeout)

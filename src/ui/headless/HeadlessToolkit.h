@@ -48,6 +48,22 @@ private:
     std::optional<long long> due_; // on the toolkit's clock
 };
 
+// A progress dialog of the headless toolkit: the user cancels it once the steps done
+// reach the toolkit's cancelProgressAt as it was when the dialog opened.
+class HeadlessProgress : public Progress {
+public:
+    HeadlessProgress(HeadlessToolkit& toolkit, std::optional<int> cancelAt);
+    void setDone(int done) override;
+    bool wasCancelled() const override { return cancelled_; }
+    int done() const { return done_; }
+
+private:
+    HeadlessToolkit& toolkit_;
+    std::optional<int> cancelAt_;
+    int done_ = 0;
+    bool cancelled_ = false;
+};
+
 class HeadlessToolkit : public Toolkit {
 public:
     HeadlessToolkit();
@@ -63,6 +79,8 @@ public:
     // An open- or save-file dialog with this title, answered with a path or cancelled (nullopt).
     void expectOpenFile(const std::string& title, std::optional<std::string> path);
     void expectSaveFile(const std::string& title, std::optional<std::string> path);
+    // A multi-select open-file dialog with this title, answered with these paths (none: cancelled).
+    void expectOpenFiles(const std::string& title, std::vector<std::string> paths);
     // A modal dialog of this form; the script drives it. A script that does not end the
     // dialog leaves it as the close box does (result 0).
     void expectDialog(const std::string& formName, DialogScript script);
@@ -84,6 +102,9 @@ public:
     void advanceClock(int milliseconds);
     long long clock() const { return clock_; }
 
+    // The user cancels the next progress dialog once this many of its steps are done.
+    std::optional<int> cancelProgressAt;
+
     HeadlessSettings settingsStore;
     // The data folder: a fresh folder of its own, removed with the toolkit, unless a test names another.
     std::string dataFolderPath;
@@ -97,6 +118,9 @@ public:
     Answer messageBox(const std::string& caption, const std::string& text, Icon icon, Buttons buttons) override;
     std::optional<std::string> openFileDialog(const FileDialogRequest& request) override;
     std::optional<std::string> saveFileDialog(const FileDialogRequest& request) override;
+    std::vector<std::string> openFilesDialog(const FileDialogRequest& request) override;
+    std::unique_ptr<Progress> createProgress(const std::string& caption, const std::string& text,
+                                             int total) override;
     Settings& settings() override { return settingsStore; }
     std::string dataFolder() override;
     std::unique_ptr<Timer> createTimer(std::function<void()> timeout) override;
@@ -109,17 +133,20 @@ public:
 private:
     friend class HeadlessForm;
     friend class HeadlessTimer;
-    enum class Kind { Message, OpenFile, SaveFile, Dialog };
+    friend class HeadlessProgress;
+    enum class Kind { Message, OpenFile, SaveFile, OpenFiles, Dialog };
     struct Expectation {
         Kind kind;
         std::string caption; // message caption, file dialog title or form name
         std::string text;
         Answer answer = Answer::OK;
         std::optional<std::string> path;
+        std::vector<std::string> paths; // OpenFiles
         DialogScript script;
     };
 
     Expectation take(Kind kind, const std::string& what);
+    Expectation takeFileDialog(Kind kind, const FileDialogRequest& request);
     std::optional<std::string> fileDialog(Kind kind, const FileDialogRequest& request);
     int runDialog(HeadlessForm& form);
     void forget(HeadlessForm* form);

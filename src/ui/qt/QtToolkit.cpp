@@ -13,6 +13,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPixmap>
+#include <QProgressDialog>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QSvgRenderer>
@@ -104,6 +105,13 @@ QString qtFilter(const FileFilter& filter) {
     }
     const QString description = filter.description.empty() ? toQt(filter.pattern) : toQt(filter.description);
     return description + QStringLiteral(" (") + patterns.join(QLatin1Char(' ')) + QLatin1Char(')');
+}
+
+// A task shorter than this shows no progress dialog.
+constexpr int kProgressDelayMs = 400;
+
+std::optional<std::string> firstOf(const std::vector<std::string>& paths) {
+    return paths.empty() ? std::nullopt : std::optional<std::string>(paths.front());
 }
 
 // While the toolkit starts, a fatal message (no display to connect to, no platform
@@ -225,10 +233,13 @@ Answer QtToolkit::messageBox(const std::string& caption, const std::string& text
     return answerOf(clicked ? box.standardButton(clicked) : set.onClose);
 }
 
-std::optional<std::string> QtToolkit::fileDialog(const FileDialogRequest& request, bool save) {
+std::vector<std::string> QtToolkit::fileDialog(const FileDialogRequest& request, FileChoice choice) {
+    const bool save = choice == FileChoice::Save;
     QFileDialog dialog(ownerOfNextWindow(), toQt(request.title));
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    dialog.setFileMode(save                                 ? QFileDialog::AnyFile
+                       : choice == FileChoice::OpenSeveral ? QFileDialog::ExistingFiles
+                                                            : QFileDialog::ExistingFile);
     // The program asks its own question before overwriting a file.
     dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
     // The combo shows each description as given; Qt's own pattern list stays hidden.
@@ -248,18 +259,51 @@ std::optional<std::string> QtToolkit::fileDialog(const FileDialogRequest& reques
         }
     }
     const ModalScope scope;
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return std::nullopt;
+    std::vector<std::string> chosen;
+    if (dialog.exec() == QDialog::Accepted) {
+        for (const QString& path : dialog.selectedFiles()) {
+            chosen.push_back(pathFromQt(path));
+        }
     }
-    return pathFromQt(dialog.selectedFiles().constFirst());
+    return chosen;
 }
 
 std::optional<std::string> QtToolkit::openFileDialog(const FileDialogRequest& request) {
-    return fileDialog(request, false);
+    return firstOf(fileDialog(request, FileChoice::Open));
 }
 
 std::optional<std::string> QtToolkit::saveFileDialog(const FileDialogRequest& request) {
-    return fileDialog(request, true);
+    return firstOf(fileDialog(request, FileChoice::Save));
+}
+
+std::vector<std::string> QtToolkit::openFilesDialog(const FileDialogRequest& request) {
+    return fileDialog(request, FileChoice::OpenSeveral);
+}
+
+QtProgress::QtProgress(QWidget* owner, const std::string& caption, const std::string& text, int total)
+    : dialog_(std::make_unique<QProgressDialog>(shownText(text), QStringLiteral("Cancel"), 0, total, owner)) {
+    dialog_->setWindowTitle(shownText(caption));
+    dialog_->setWindowModality(Qt::ApplicationModal);
+    dialog_->setMinimumDuration(kProgressDelayMs);
+    dialog_->setAutoClose(false);
+    dialog_->setAutoReset(false);
+    dialog_->setValue(0);
+}
+
+QtProgress::~QtProgress() = default;
+
+// A modal progress dialog's setValue lets the event loop answer the Cancel button.
+void QtProgress::setDone(int done) {
+    dialog_->setValue(done);
+}
+
+bool QtProgress::wasCancelled() const {
+    return dialog_->wasCanceled();
+}
+
+std::unique_ptr<Progress> QtToolkit::createProgress(const std::string& caption, const std::string& text,
+                                                    int total) {
+    return std::make_unique<QtProgress>(ownerOfNextWindow(), caption, text, total);
 }
 
 std::string QtToolkit::dataFolder() {

@@ -10,8 +10,11 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 class QApplication;
+class QProgressDialog;
 class QTimer;
 class QDialog;
 class QWidget;
@@ -52,6 +55,18 @@ private:
     std::unique_ptr<QTimer> timer_;
 };
 
+// A modal QProgressDialog that appears once its task has run a moment.
+class QtProgress : public Progress {
+public:
+    QtProgress(QWidget* owner, const std::string& caption, const std::string& text, int total);
+    ~QtProgress() override;
+    void setDone(int done) override;
+    bool wasCancelled() const override;
+
+private:
+    std::unique_ptr<QProgressDialog> dialog_;
+};
+
 class QtToolkit : public Toolkit {
 public:
     QtToolkit(int& argc, char** argv);
@@ -61,6 +76,9 @@ public:
     Answer messageBox(const std::string& caption, const std::string& text, Icon icon, Buttons buttons) override;
     std::optional<std::string> openFileDialog(const FileDialogRequest& request) override;
     std::optional<std::string> saveFileDialog(const FileDialogRequest& request) override;
+    std::vector<std::string> openFilesDialog(const FileDialogRequest& request) override;
+    std::unique_ptr<Progress> createProgress(const std::string& caption, const std::string& text,
+                                             int total) override;
     Settings& settings() override { return settings_; }
     // The platform's per-user application data folder (on Linux ~/.local/share/Tovarin/Ardel).
     std::string dataFolder() override;
@@ -80,7 +98,8 @@ public:
     void mainWindowClosed();
 
 private:
-    std::optional<std::string> fileDialog(const FileDialogRequest& request, bool save);
+    enum class FileChoice { Open, OpenSeveral, Save };
+    std::vector<std::string> fileDialog(const FileDialogRequest& request, FileChoice choice);
     QWidget* ownerOfNextWindow() const;
 
     std::unique_ptr<QApplication> app_;
