@@ -175,6 +175,16 @@ TEST_F(RinexImportTest, StationsInstrumentsAndAntennasAreMatchedOrNew) {
     EXPECT_EQ(project.header.ProjectStartDate, ""); // an existing project's header is never touched
 }
 
+// A new station passes over the SSNs the SERFIL keeps for other IDs, so that a later
+// file of such a station does not land on it.
+TEST_F(RinexImportTest, ANewStationDoesNotTakeAnSsnTheSerfilKeeps) {
+    project.lb_SERFIL.assign({"0001   ABCD"});
+    const auto plan = rinex_import::planImport(
+        project, {write("xyzw.rnx", {.marker = "XYZW"}), write("abcd.rnx", {.marker = "ABCD"})}, {});
+    EXPECT_EQ(plan.rows.at(0).ssn + plan.rows.at(1).ssn, "00020001");
+    EXPECT_TRUE(plan.rows.at(0).newStation && plan.rows.at(1).newStation);
+}
+
 TEST_F(RinexImportTest, TheSameFileTwiceChangesNothing) {
     const std::string path = write(kLongName);
     rinex_import::applyImport(project, rinex_import::planImport(project, {path}, {}));
