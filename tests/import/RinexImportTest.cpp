@@ -170,7 +170,8 @@ TEST_F(RinexImportTest, StationsInstrumentsAndAntennasAreMatchedOrNew) {
     }
     rinex_import::applyImport(project, plan);
     EXPECT_EQ(project.lb_Stations.at(1).substr(0, 42), "0012  " + fit("ZEPHYR", 30) + "  ZEPH");
-    EXPECT_EQ(project.lb_Stations.at(2).substr(42 + 34, 25), blanks(25)); // no position: blank coordinates
+    // No position: blank coordinates, the hemisphere codes from the defaults.
+    EXPECT_EQ(project.lb_Stations.at(2).substr(42 + 34, 25), blanks(11) + "N" + blanks(12) + "W");
     EXPECT_EQ(project.lb_Instruments.at(1), "005050      TRIMBLE           TRIMBLE NETR9                 LONGSERIAL");
     EXPECT_EQ(project.header.ProjectStartDate, ""); // an existing project's header is never touched
 }
