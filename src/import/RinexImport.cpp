@@ -436,8 +436,8 @@ std::string monthOf(const UtcMinute& t) {
 Plan planImport(const Project& project, const std::vector<std::string>& files, const Options& options,
                 const Progress& progress) {
     Plan plan{options, {}, false};
-    plan.newProject = project.fileName.empty() && project.lb_Stations.empty() && project.lb_Instruments.empty() &&
-                      project.lb_Antennas.empty() && project.lb_Sessions.empty();
+    plan.newProject = project.fileName.empty() && project.newHeader && project.lb_Stations.empty() &&
+                      project.lb_Instruments.empty() && project.lb_Antennas.empty() && project.lb_Sessions.empty();
     const int total = static_cast<int>(files.size());
     for (int done = 0; done < total; ++done) {
         if (progress && !progress(done, total)) {

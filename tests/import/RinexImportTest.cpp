@@ -186,6 +186,15 @@ TEST_F(RinexImportTest, ANewStationDoesNotTakeAnSsnTheSerfilKeeps) {
     EXPECT_TRUE(plan.rows.at(0).newStation && plan.rows.at(1).newStation);
 }
 
+// Start and end months the user has given in the header of an unsaved project stay.
+TEST_F(RinexImportTest, AHeaderTheUserHasEditedKeepsItsMonths) {
+    project.header.ProjectStartDate = "202312";
+    project.header.ProjectEndDate = "202402";
+    project.newHeader = false;
+    rinex_import::applyImport(project, rinex_import::planImport(project, {write(kLongName)}, {}));
+    EXPECT_EQ(project.header.ProjectStartDate + project.header.ProjectEndDate, "202312202402");
+}
+
 TEST_F(RinexImportTest, TheSameFileTwiceChangesNothing) {
     const std::string path = write(kLongName);
     rinex_import::applyImport(project, rinex_import::planImport(project, {path}, {}));
