@@ -35,6 +35,11 @@ constexpr ListDefault kStationListDefaults[] = {
     {"Station Order", "combo_StationOrder", station_layout::station::kStationOrder},
     {"Station Type", "combo_StationType", station_layout::station::kStationType},
 };
+// The hemisphere codes a station without a position gets, as a new station in the editor does.
+constexpr ListDefault kHemisphereDefaults[] = {
+    {"Latitude Code", "combo_LatitudeCode", station_layout::station::kLatitudeCode},
+    {"Longitude Code", "combo_LongitudeCode", station_layout::station::kLongitudeCode},
+};
 constexpr const char* kStateDefault = "State or Country Code";
 
 struct Maker {
@@ -100,6 +105,10 @@ std::string newStationBody(const std::string& ssn, const std::string& name,
         put(body, kLongitude, longitude.substr(0, kLongitude.width));
         put(body, kLongitudeFraction, longitude.substr(kLongitude.width + 1));
         put(body, kLongitudeCode, position->longitude < 0 ? "W" : "E");
+    } else {
+        for (const ListDefault& entry : kHemisphereDefaults) {
+            put(body, entry.column, defaultCode(defaults, entry.key, entry.list, entry.column.width));
+        }
     }
     put(body, kStateOrCountry, lookupDefault(defaults, kStateDefault).value_or(""));
     for (const ListDefault& entry : kStationListDefaults) {

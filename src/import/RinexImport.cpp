@@ -95,6 +95,21 @@ Row readRow(const std::string& path) {
     return row;
 }
 
+// One more than the highest SSN in use, passing over the SSNs the SERFIL pairs with
+// other IDs: a later file of such a station is to get the SSN the SERFIL gives it.
+std::string nextFreeSsn(const Project& project, const Stores& stores) {
+    const std::vector<std::string> pairs = project.lb_SERFIL.lines();
+    const auto keptBySerfil = [&](int ssn) {
+        return std::any_of(pairs.begin(), pairs.end(),
+                           [&](const std::string& pair) { return leadingInt(slice(pair, 0, kSsnWidth)) == ssn; });
+    };
+    int ssn = nextKey(stores.stations, kSsnWidth);
+    while (keptBySerfil(ssn)) {
+        ++ssn;
+    }
+    return zeroFill(ssn, kSsnWidth);
+}
+
 std::string stationIdOf(const Row& row) {
     const std::string source = row.observation.markerName.empty() ? row.fileName : row.observation.markerName;
     return fit(ui::upperCase(source.substr(0, kIdWidth)), kIdWidth);
@@ -138,7 +153,7 @@ void planStation(const Project& project, const Stores& stores, Row& row,
         return;
     }
     row.newStation = true;
-    row.ssn = ssn.empty() ? zeroFill(nextKey(stores.stations, kSsnWidth), kSsnWidth) : fit(ssn, kSsnWidth);
+    row.ssn = ssn.empty() ? nextFreeSsn(project, stores) : fit(ssn, kSsnWidth);
     row.stationName = ui::trimRight(fit(row.observation.markerName, kStationNameWidth));
     const std::string body = newStationBody(row.ssn, row.observation.markerName, position, project.lb_Defaults);
     row.stationLine = buildStationLine(body, id);
@@ -421,8 +436,8 @@ std::string monthOf(const UtcMinute& t) {
 Plan planImport(const Project& project, const std::vector<std::string>& files, const Options& options,
                 const Progress& progress) {
     Plan plan{options, {}, false};
-    plan.newProject = project.fileName.empty() && project.lb_Stations.empty() && project.lb_Instruments.empty() &&
-                      project.lb_Antennas.empty() && project.lb_Sessions.empty();
+    plan.newProject = project.fileName.empty() && project.newHeader && project.lb_Stations.empty() &&
+                      project.lb_Instruments.empty() && project.lb_Antennas.empty() && project.lb_Sessions.empty();
     const int total = static_cast<int>(files.size());
     for (int done = 0; done < total; ++done) {
         if (progress && !progress(done, total)) {

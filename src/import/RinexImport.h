@@ -86,7 +86,7 @@ struct Row {
 struct Plan {
     Options options;
     std::vector<Row> rows;
-    // The project was empty: applying sets its start and end months.
+    // The project was empty and its header untouched: applying sets its start and end months.
     bool newProject = false;
 };
 

@@ -170,9 +170,29 @@ TEST_F(RinexImportTest, StationsInstrumentsAndAntennasAreMatchedOrNew) {
     }
     rinex_import::applyImport(project, plan);
     EXPECT_EQ(project.lb_Stations.at(1).substr(0, 42), "0012  " + fit("ZEPHYR", 30) + "  ZEPH");
-    EXPECT_EQ(project.lb_Stations.at(2).substr(42 + 34, 25), blanks(25)); // no position: blank coordinates
+    // No position: blank coordinates, the hemisphere codes from the defaults.
+    EXPECT_EQ(project.lb_Stations.at(2).substr(42 + 34, 25), blanks(11) + "N" + blanks(12) + "W");
     EXPECT_EQ(project.lb_Instruments.at(1), "005050      TRIMBLE           TRIMBLE NETR9                 LONGSERIAL");
     EXPECT_EQ(project.header.ProjectStartDate, ""); // an existing project's header is never touched
+}
+
+// A new station passes over the SSNs the SERFIL keeps for other IDs, so that a later
+// file of such a station does not land on it.
+TEST_F(RinexImportTest, ANewStationDoesNotTakeAnSsnTheSerfilKeeps) {
+    project.lb_SERFIL.assign({"0001   ABCD"});
+    const auto plan = rinex_import::planImport(
+        project, {write("xyzw.rnx", {.marker = "XYZW"}), write("abcd.rnx", {.marker = "ABCD"})}, {});
+    EXPECT_EQ(plan.rows.at(0).ssn + plan.rows.at(1).ssn, "00020001");
+    EXPECT_TRUE(plan.rows.at(0).newStation && plan.rows.at(1).newStation);
+}
+
+// Start and end months the user has given in the header of an unsaved project stay.
+TEST_F(RinexImportTest, AHeaderTheUserHasEditedKeepsItsMonths) {
+    project.header.ProjectStartDate = "202312";
+    project.header.ProjectEndDate = "202402";
+    project.newHeader = false;
+    rinex_import::applyImport(project, rinex_import::planImport(project, {write(kLongName)}, {}));
+    EXPECT_EQ(project.header.ProjectStartDate + project.header.ProjectEndDate, "202312202402");
 }
 
 TEST_F(RinexImportTest, TheSameFileTwiceChangesNothing) {
