@@ -66,6 +66,8 @@ public:
             lines.datum = line;
         } else if (code == "25") {
             at(lines.sessions, index) = line;
+        } else if (code == "27") {
+            at(lines.occupations, index) = line;
         } else if (code == "70") {
             at(lines.instruments, index) = line;
         } else if (code == "71" || code == "72") {

@@ -271,6 +271,7 @@ bool Reading::readSession() {
         session_.comments += body();
         ++session_.commentCount;
     }
+    const long firstOccupationLine = code() == "27" && !isClosingRecord() ? input_->lineNumber() : 0;
     for (; code() == "27" && !isClosingRecord(); advance()) {
         if (key(kSsnWidth) != view(session_.part25, 0, kSsnWidth)) {
             stop(messages::kSsnMismatch);
@@ -296,6 +297,9 @@ bool Reading::readSession() {
         sessionLines_.resize(static_cast<std::size_t>(index) + 1);
         sessionLines_.back() = sessionLine;
         observer_->kept("25", index, sessionLine);
+        if (firstOccupationLine > 0) {
+            observer_->kept("27", index, firstOccupationLine);
+        }
     }
     return true;
 }

@@ -11,9 +11,10 @@ namespace ardel {
 class ReadObserver {
 public:
     virtual ~ReadObserver() = default;
-    // A record kept: its record code ("10" to "13", "25", "70", "71" for an antenna
-    // converted from an old record, "72", "80", "86", "90"), the index of its line in
-    // the store it went into (0 for the header records) and its 1-based line number.
+    // A record kept: its record code ("10" to "13", "25", "27" for the first *27* record
+    // of a session, "70", "71" for an antenna converted from an old record, "72", "80",
+    // "86", "90"), the index of its line in the store it went into (0 for the header
+    // records) and its 1-based line number.
     virtual void kept(std::string_view code, int index, long line) = 0;
     // Told before each message of the read is shown: the message's format (one of
     // ReaderMessages.h) and the 1-based line it concerns, for the session checks the

@@ -509,7 +509,8 @@ void Checker::checkSession(int index, long line) {
         add(Severity::Error, bodyColumn(kCableLength), "cable length",
             "cable length \"" + std::string(cable) + "\" is neither two digits nor blank");
     }
-    const long firstOccupation = line ? line + std::max(session.commentCount, 0) + 1 : 0;
+    const long read = lineAt(lines_.occupations, index);
+    const long firstOccupation = read ? read : line ? line + std::max(session.commentCount, 0) + 1 : 0;
     target_.record = "*27*";
     for (int i = 0; i < session.occupationCount; ++i) {
         target_.line = firstOccupation ? firstOccupation + i : 0;

@@ -40,6 +40,9 @@ struct RecordLines {
     long project = 0;                                                            // *12*
     long datum = 0;                                                              // *13*
     std::vector<long> sessions, instruments, antennas, stations, heights, fixed; // by store index
+    // The first *27* line of each session as read, by store index (the reader may have
+    // dropped comment lines before it); without one it follows the comment lines.
+    std::vector<long> occupations;
 };
 
 // The most problems a check of a file lists; like a compiler's errors, the ones after

@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include <cerrno>
+#include <csignal>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -66,6 +67,10 @@ bool programRunning(long id) {
     std::error_code error;
     const auto path = std::filesystem::read_symlink("/proc/" + std::to_string(id) + "/exe", error);
     return !error && path.string() == programPath();
+}
+
+bool processExists(long id) {
+    return id > 0 && (::kill(static_cast<pid_t>(id), 0) == 0 || errno == EPERM);
 }
 
 std::vector<std::string> splitCommandLine(const std::string& line) {

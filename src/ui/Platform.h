@@ -40,6 +40,8 @@ std::string programPath();
 long processId();
 // True when the process of that id is running this same program file.
 bool programRunning(long id);
+// True when a process of that id exists, whatever it runs and whoever owns it.
+bool processExists(long id);
 // Splits a command line into words: blanks separate words, and a word may be
 // enclosed in double or single quotes (which may hold blanks).
 std::vector<std::string> splitCommandLine(const std::string& line);

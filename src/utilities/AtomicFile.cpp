@@ -309,7 +309,7 @@ void removeLeftoverTemporaries(const std::string& folder) {
     for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
         const std::optional<long> id = temporaryFileProcess(it->path().filename().string());
         std::error_code ignored;
-        if (id && *id != ui::processId() && !ui::programRunning(*id) && it->is_regular_file(ignored)) {
+        if (id && *id != ui::processId() && !ui::processExists(*id) && it->is_regular_file(ignored)) {
             std::filesystem::remove(it->path(), ignored);
         }
     }

@@ -49,7 +49,9 @@ struct SaveResult {
 SaveResult saveFile(const std::string& path, const std::function<bool(std::ostream&)>& write,
                     const std::string& copyFolder);
 
-// Removes the temporary files in `folder` whose saving program no longer runs.
+// Removes the temporary files in `folder` whose saving process no longer exists. A
+// living process is never judged by what it runs: another build or version of the
+// program, or another user's, may be saving beside it.
 void removeLeftoverTemporaries(const std::string& folder);
 
 } // namespace ardel

@@ -91,7 +91,7 @@ TEST_F(HostileFilesTest, SpecialFilesAreRefusedByEveryReadingCommandWithoutBlock
 }
 
 // 12,000 comment lines: the session keeps 9,999 of them and all of its *27* records,
-// and the records after it are read.
+// and the records after it are read; --validate names the *27* records' own lines.
 TEST_F(HostileFilesTest, ASessionBeyondTheFourDigitCountsKeepsItsOccupations) {
     const std::string session = record("25", part25("0005", "ABCD"));
     std::vector<std::string> lines{record("AB", "HZTLOBS TOVGEO"), session};
@@ -122,6 +122,9 @@ TEST_F(HostileFilesTest, ASessionBeyondTheFourDigitCountsKeepsItsOccupations) {
     EXPECT_NE(validate.out.find(path + ":2:11: error: session with more than 9999 *26* comment lines or *27* records: "
                                        "the lines beyond the 9999th of each kind are dropped\n"),
               std::string::npos);
+    // The *27* records are reported at their own lines, after all 12,000 comment lines.
+    EXPECT_NE(validate.out.find(path + ":12003:"), std::string::npos);
+    EXPECT_EQ(validate.out.find(path + ":10002:"), std::string::npos);
 }
 
 // Old Macintosh line ends: every record is read, and a line too long is reported at its line.

@@ -110,6 +110,28 @@ TEST_F(Contract, LimitStopsTypingBeyondItNeverDeleting) {
     EXPECT_EQ(box.text(), "NR101, N");
 }
 
+// The same in a wrapped multi-line box (a comment read from a file may be longer than
+// the box admits): Backspace, Delete, and keyboard selection replaced by typing.
+TEST_F(Contract, WrappedBoxOverItsLimitCanBeEdited) {
+    auto comment = control("textb_Comment", ControlKind::MultiLineText);
+    comment.wrapColumns = 20;
+    comment.limit = 10;
+    auto form = shown(formDecl("Form_LongComment", {comment}));
+    auto& box = form->textBox("textb_Comment");
+    box.setText("ABCDEFGHIJKLMNO");
+
+    user.focus(*form, "textb_Comment");
+    user.press(*form, Key::End);
+    user.press(*form, Key::Backspace);
+    user.press(*form, Key::Home);
+    user.press(*form, Key::Delete);
+    user.type(*form, "X");
+    EXPECT_EQ(box.text(), "BCDEFGHIJKLMN");
+    user.press(*form, Key::SelectAll);
+    user.type(*form, "Q");
+    EXPECT_EQ(box.text(), "Q");
+}
+
 // The row under the keyboard cursor is the selected row: Tab into a list selects its
 // cursor row (the first line when it has none), and every key that moves the cursor
 // selects the row it reaches.

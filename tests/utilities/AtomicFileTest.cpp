@@ -122,16 +122,21 @@ TEST_F(AtomicFile, RefusesMissingFoldersAndReadOnlyFilesAndFolders) {
 
 // A name of 250 characters saves (its temporary file has a short name of its own);
 // the temporary files of killed saves go with the next save in their folder, those of
-// running programs and other files stay.
+// running processes (whatever program file they run: another build, another user's) and
+// other files stay.
 TEST_F(AtomicFile, SavesLongNamesAndRemovesTheLeftoversOfKilledSaves) {
     const std::string running = ".ardel-" + std::to_string(ui::processId()) + "-Ab3dEf";
+    const std::string otherProgram = ".ardel-" + std::to_string(::getppid()) + "-Gh5jKl";
     writeFile(dir.path(".ardel-999999999-Ab3dEf"), "killed");
     writeFile(dir.path(running), "running");
+    writeFile(dir.path(otherProgram), "saving");
     writeFile(dir.path(".ardel-notes"), "mine");
     const std::string longName = std::string(246, 'n') + ".bfl";
     EXPECT_TRUE(saveAtomically(dir.path(longName), writes(kNew)));
     EXPECT_EQ(readFile(dir.path(longName)), kNew);
-    EXPECT_EQ(filesIn(dir.path("")), (std::vector<std::string>{running, ".ardel-notes", longName}));
+    std::vector<std::string> kept{running, otherProgram, ".ardel-notes", longName};
+    std::sort(kept.begin(), kept.end());
+    EXPECT_EQ(filesIn(dir.path("")), kept);
 }
 
 // A writable file in a folder that allows no new file, saved by a user who is not the

@@ -42,6 +42,13 @@ int wrappedPosition(const QString& shown, int unwrapped) {
     return position;
 }
 
+// A key held with Ctrl or Alt alone is a command (Ctrl+A selects all), even where the
+// platform gives it the letter's text; Ctrl+Alt is AltGr, which types.
+bool isCommandKey(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers held = event.modifiers() & (Qt::ControlModifier | Qt::AltModifier);
+    return held != Qt::NoModifier && held != (Qt::ControlModifier | Qt::AltModifier);
+}
+
 QString wrapped(const QString& paragraph, int columns) {
     QStringList lines;
     for (const std::string& line : wrapLines(fromQt(paragraph), columns)) {
@@ -218,7 +225,7 @@ void PlainTextBox::keyPressEvent(QKeyEvent* event) {
     }
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     const QString typed = enter ? QStringLiteral("\n") : event->text();
-    const bool printable = typed.size() == 1 && (enter || typed.at(0).isPrint());
+    const bool printable = typed.size() == 1 && (enter || (typed.at(0).isPrint() && !isCommandKey(*event)));
     if (!printable || isReadOnly()) {
         stepOverWrap(*event);
         QTextEdit::keyPressEvent(event);
