@@ -18,11 +18,11 @@ class RinexImportCommandTest : public testing::HeadlessTest {
 protected:
     RinexImportCommandTest() : window(toolkit) {
         window.form().show();
-        testing::ObservationSpec spec;
+        testing::ObservationContent content;
         for (const char* name : {"ceda0050.24o", "ceda0060.24o"}) {
             files.push_back(dir.path(name));
-            testing::writeMaybeCompressed(files.back(), observationText(spec));
-            spec.first.day = spec.epochs.front().day = spec.epochs.back().day = 6;
+            testing::writeMaybeCompressed(files.back(), observationText(content));
+            content.first.day = content.epochs.front().day = content.epochs.back().day = 6;
         }
     }
 

@@ -26,12 +26,12 @@ class RinexImportTest : public ::testing::Test {
 protected:
     RinexImportTest() { loadBuiltInDefaults(project.lb_Defaults); }
 
-    // A file of the spec at the test's marker position (or `spec`'s own).
-    std::string write(const std::string& name, ObservationSpec spec = {}, bool placed = true) {
+    // A file with that content, placed at the test's marker position (or at `content`'s own).
+    std::string write(const std::string& name, ObservationContent content = {}, bool placed = true) {
         if (placed) {
-            grs80ToXyz(kLatitude, kLongitude, 50, spec.x, spec.y, spec.z);
+            grs80ToXyz(kLatitude, kLongitude, 50, content.x, content.y, content.z);
         }
-        writeMaybeCompressed(dir.path(name), observationText(spec));
+        writeMaybeCompressed(dir.path(name), observationText(content));
         return dir.path(name);
     }
 
@@ -213,7 +213,7 @@ TEST_F(RinexImportTest, RefusedFilesLeaveTheOthersImported) {
     std::string truncated = observationText({});
     truncated.resize(truncated.find("END OF HEADER") - 70);
     writeMaybeCompressed(dir.path("cut.rnx.gz"), truncated);
-    ObservationSpec noEnd{.lastInHeader = false, .epochs = {}};
+    ObservationContent noEnd{.lastInHeader = false, .epochs = {}};
     const std::string hour = write("CEDA00USA_R_20240050000_01H_30S_MO.rnx", noEnd);
     const auto plan =
         rinex_import::planImport(project, {dir.path("brdc0050.24n"), hour, dir.path("cut.rnx.gz"), dir.path("")}, {});

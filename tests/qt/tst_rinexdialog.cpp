@@ -24,19 +24,19 @@ public:
 private slots:
     // ALGO on 5 and 6 January 2024, CEDA with another receiver on the 5th.
     void init() {
-        testing::ObservationSpec spec;
-        spec.version = 2.11;
-        spec.marker = "ALGO";
-        spec.x = 918129.375, spec.y = -4346071.25, spec.z = 4561977.875;
-        testing::ObservationSpec nextDay = spec;
+        testing::ObservationContent content;
+        content.version = 2.11;
+        content.marker = "ALGO";
+        content.x = 918129.375, content.y = -4346071.25, content.z = 4561977.875;
+        testing::ObservationContent nextDay = content;
         nextDay.first.day = nextDay.epochs.front().day = nextDay.epochs.back().day = 6;
-        testing::ObservationSpec other = spec;
+        testing::ObservationContent other = content;
         other.marker = "CEDA";
         other.receiverType = "LEICA GR50";
         other.receiverSerial = "1830221";
         files_ = {dir_.filePath("algo0050.24o").toStdString(), dir_.filePath("algo0060.24o").toStdString(),
                   dir_.filePath("ceda0050.24o").toStdString()};
-        writeMaybeCompressed(files_[0], observationText(spec));
+        writeMaybeCompressed(files_[0], observationText(content));
         writeMaybeCompressed(files_[1], observationText(nextDay));
         writeMaybeCompressed(files_[2], observationText(other));
     }

@@ -17,12 +17,13 @@ std::string format(const char* fmt, auto... args) {
     return text;
 }
 
-std::string epochLine(const ObservationSpec& spec, const EpochTime& t, int flag, int count, bool satellitesInLine) {
+std::string epochLine(const ObservationContent& content, const EpochTime& t, int flag, int count,
+                      bool satellitesInLine) {
     const std::string satellites = satellitesInLine ? "G01G02" : "";
-    if (spec.version >= 3) {
+    if (content.version >= 3) {
         return format("> %04d %02d %02d %02d %02d%11.7f  %d%3d", t.year, t.month, t.day, t.hour, t.minute, t.second,
                       flag, count) +
-               (spec.compact ? "      " + satellites : "");
+               (content.compact ? "      " + satellites : "");
     }
     return format(" %02d %02d %02d %02d %02d%11.7f  %d%3d", t.year % 100, t.month, t.day, t.hour, t.minute, t.second,
                   flag, count) +
@@ -45,20 +46,20 @@ std::string timeLine(const EpochTime& t, const std::string& system, const char* 
         label);
 }
 
-std::string dataPart(const ObservationSpec& spec) {
+std::string dataPart(const ObservationContent& content) {
     std::string text, previous;
-    const bool v3 = spec.version >= 3;
-    for (std::size_t i = 0; i < spec.epochs.size(); ++i) {
+    const bool v3 = content.version >= 3;
+    for (std::size_t i = 0; i < content.epochs.size(); ++i) {
         if (i == 1) { // an event between the epochs: a comment record
-            const std::string event = epochLine(spec, {0, 0, 0, 0, 0, 0}, 4, 1, false);
+            const std::string event = epochLine(content, {0, 0, 0, 0, 0, 0}, 4, 1, false);
             const std::string blanked =
                 v3 ? "> " + std::string(29, ' ') + event.substr(31) : std::string(28, ' ') + event.substr(28);
-            text += (spec.compact ? (v3 ? blanked : "&" + blanked.substr(1)) : blanked) + "\n";
+            text += (content.compact ? (v3 ? blanked : "&" + blanked.substr(1)) : blanked) + "\n";
             text += headerLine("ANTENNA CHECKED", "COMMENT") + "\n";
             previous.clear();
         }
-        const std::string line = epochLine(spec, spec.epochs[i], 0, 2, spec.compact || !v3);
-        if (!spec.compact) {
+        const std::string line = epochLine(content, content.epochs[i], 0, 2, content.compact || !v3);
+        if (!content.compact) {
             text += line + "\n";
             text += v3 ? "G01  23619095.450 7\nG02  20886075.414 8\n" : "  23619095.450 7\n  20886075.414 8\n";
             continue;
@@ -78,43 +79,44 @@ std::string headerLine(const std::string& data, const std::string& label) {
     return line + label;
 }
 
-std::string observationText(const ObservationSpec& spec) {
+std::string observationText(const ObservationContent& content) {
     std::string text;
     auto add = [&](const std::string& data, const char* label) { text += headerLine(data, label) + "\n"; };
-    if (spec.compact) {
-        add(spec.version >= 3 ? "3.0                 COMPACT RINEX FORMAT" : "1.0                 COMPACT RINEX FORMAT",
+    if (content.compact) {
+        add(content.version >= 3 ? "3.0                 COMPACT RINEX FORMAT"
+                                 : "1.0                 COMPACT RINEX FORMAT",
             "CRINEX VERS   / TYPE");
         add("RNX2CRX ver.4.1.0                       07-Dec-26 21:00", "CRINEX PROG / DATE");
     }
-    add(format("%9.2f           OBSERVATION DATA    %s", spec.version, spec.version >= 3 ? "M" : "G"),
+    add(format("%9.2f           OBSERVATION DATA    %s", content.version, content.version >= 3 ? "M" : "G"),
         "RINEX VERSION / TYPE");
     add("teqc  2019Feb25     OPERATOR            20240106 00:00:00UTC", "PGM / RUN BY / DATE");
     add("A COMMENT BEFORE THE MARKER", "COMMENT");
-    add(spec.marker, "MARKER NAME");
+    add(content.marker, "MARKER NAME");
     add("SURVEYOR            AGENCY", "OBSERVER / AGENCY");
-    std::string receiver = spec.receiverSerial;
+    std::string receiver = content.receiverSerial;
     receiver.resize(20, ' ');
-    add(receiver + spec.receiverType + std::string(20 - std::min<std::size_t>(20, spec.receiverType.size()), ' ') +
-            "5.45",
+    add(receiver + content.receiverType +
+            std::string(20 - std::min<std::size_t>(20, content.receiverType.size()), ' ') + "5.45",
         "REC # / TYPE / VERS");
-    std::string antenna = spec.antennaSerial;
+    std::string antenna = content.antennaSerial;
     antenna.resize(20, ' ');
-    add(antenna + spec.antennaCode, "ANT # / TYPE");
-    const char* numbers = spec.wideNumbers ? "%15.4f%15.4f%15.4f" : "%14.4f%14.4f%14.4f";
-    add(format(numbers, spec.x, spec.y, spec.z), "APPROX POSITION XYZ");
-    add(format(numbers, spec.deltaH, 0.0, 0.0), "ANTENNA: DELTA H/E/N");
-    if (spec.version >= 3) {
+    add(antenna + content.antennaCode, "ANT # / TYPE");
+    const char* numbers = content.wideNumbers ? "%15.4f%15.4f%15.4f" : "%14.4f%14.4f%14.4f";
+    add(format(numbers, content.x, content.y, content.z), "APPROX POSITION XYZ");
+    add(format(numbers, content.deltaH, 0.0, 0.0), "ANTENNA: DELTA H/E/N");
+    if (content.version >= 3) {
         add("G    2 C1C L1C", "SYS / # / OBS TYPES");
     } else {
         add("     2    C1    L1", "# / TYPES OF OBSERV");
     }
     add("    30.000", "INTERVAL");
-    text += timeLine(spec.first, spec.timeSystem, "TIME OF FIRST OBS") + "\n";
-    if (spec.lastInHeader) {
-        text += timeLine(spec.epochs.back(), spec.timeSystem, "TIME OF LAST OBS") + "\n";
+    text += timeLine(content.first, content.timeSystem, "TIME OF FIRST OBS") + "\n";
+    if (content.lastInHeader) {
+        text += timeLine(content.epochs.back(), content.timeSystem, "TIME OF LAST OBS") + "\n";
     }
     add("", "END OF HEADER");
-    return text + dataPart(spec);
+    return text + dataPart(content);
 }
 
 std::string navigationText() {

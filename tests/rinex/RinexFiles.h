@@ -12,7 +12,7 @@ struct EpochTime {
     double second;
 };
 
-struct ObservationSpec {
+struct ObservationContent {
     double version = 3.04;
     bool compact = false;
     std::string marker = "CEDA00USA";
@@ -32,7 +32,7 @@ struct ObservationSpec {
 // One header line: the data in columns 1-60, the label in 61-80.
 std::string headerLine(const std::string& data, const std::string& label);
 
-std::string observationText(const ObservationSpec& spec);
+std::string observationText(const ObservationContent& content);
 // A RINEX 3 navigation file's header.
 std::string navigationText();
 // An ANTEX file with a type-mean and an individual L1 offset (mm) for one antenna code.

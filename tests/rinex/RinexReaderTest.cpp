@@ -38,14 +38,14 @@ TEST(RinexReaderTest, HeaderValuesAndTheLastEpochOfEveryKindOfFile) {
             for (const bool lastInHeader : {true, false}) {
                 SCOPED_TRACE(::testing::Message() << version << (compact ? " compact" : " plain")
                                                   << (lastInHeader ? " with" : " without") << " TIME OF LAST OBS");
-                ObservationSpec spec{.version = version,
-                                     .compact = compact,
-                                     .x = -1234567.8901,
-                                     .y = 23.5,
-                                     .z = 4234567.1,
-                                     .wideNumbers = compact,
-                                     .lastInHeader = lastInHeader};
-                const rinex::HeaderResult result = readText(observationText(spec));
+                ObservationContent content{.version = version,
+                                           .compact = compact,
+                                           .x = -1234567.8901,
+                                           .y = 23.5,
+                                           .z = 4234567.1,
+                                           .wideNumbers = compact,
+                                           .lastInHeader = lastInHeader};
+                const rinex::HeaderResult result = readText(observationText(content));
                 ASSERT_TRUE(result.observation) << result.error;
                 const rinex::Observation& o = *result.observation;
                 EXPECT_EQ(o.compact, compact);

@@ -13,15 +13,15 @@ using ui::HeadlessForm;
 using namespace rinex_dialog;
 
 // A day of RINEX 2.11 observations at Algonquin Park, March 2026.
-testing::ObservationSpec algo(int day, const std::string& antenna) {
-    testing::ObservationSpec spec;
-    spec.version = 2.11;
-    spec.marker = "ALGO";
-    spec.antennaCode = antenna;
-    spec.x = 918129.375, spec.y = -4346071.25, spec.z = 4561977.875;
-    spec.first = {2026, 3, day, 0, 0, 0};
-    spec.epochs = {spec.first, {2026, 3, day, 23, 59, 30}};
-    return spec;
+testing::ObservationContent algo(int day, const std::string& antenna) {
+    testing::ObservationContent content;
+    content.version = 2.11;
+    content.marker = "ALGO";
+    content.antennaCode = antenna;
+    content.x = 918129.375, content.y = -4346071.25, content.z = 4561977.875;
+    content.first = {2026, 3, day, 0, 0, 0};
+    content.epochs = {content.first, {2026, 3, day, 23, 59, 30}};
+    return content;
 }
 
 class Form_RinexImportTest : public testing::HeadlessTest {
