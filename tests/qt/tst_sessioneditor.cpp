@@ -18,6 +18,8 @@ namespace {
 
 const QString kSessionCaption = QStringLiteral("GPS Session  Information for *25*,*26*, and *27* records");
 const QString kOccupationCaption = QStringLiteral("GPS Occupation Measurement (*27* record) Data");
+// Sixty columns of words, so that the next words reach the comment box's 70-column edge.
+const std::string kSixtyColumns = "ABCDEFGHI ABCDEFGHI ABCDEFGHI ABCDEFGHI ABCDEFGHI ABCDEFGHI ";
 
 std::string blanks(std::size_t count) {
     return std::string(count, ' ');
@@ -63,15 +65,14 @@ private slots:
     // A line of exactly 70 columns stays whole; a word that would make it 71 goes on
     // the next line. Enter in the box is a new line, not the Save button.
     void commentBoxWrapsAtSeventyColumnsAndKeepsEnter() {
-        const std::string sixty = "ABCDEFGHI ABCDEFGHI ABCDEFGHI ABCDEFGHI ABCDEFGHI ABCDEFGHI ";
         Form_Session editor(toolkit_);
         DialogAnswerer answerer;
         answerer.expectModal(kSessionCaption, [&](QWidget& dialog) {
             auto* comments = child<QTextEdit>(dialog, "textb_Comments");
             comments->setFocus();
-            typeText(comments, QString::fromLatin1(sixty + "ABCDEFGHIJ NEXT"));
+            typeText(comments, QString::fromLatin1(kSixtyColumns + "ABCDEFGHIJ NEXT"));
             QTest::keyClick(comments, Qt::Key_Return);
-            typeText(comments, QString::fromLatin1(sixty + "ABCDEFGHIJK NEXT"));
+            typeText(comments, QString::fromLatin1(kSixtyColumns + "ABCDEFGHIJK NEXT"));
             QVERIFY(dialog.isVisible());
             QTest::keyClick(comments, Qt::Key_Tab);
             QCOMPARE(focusedName(), QStringLiteral("lb_27"));
@@ -82,8 +83,8 @@ private slots:
         std::string packed;
         QCOMPARE(editor.run(inputs_, packed, defaults_), 1);
         QVERIFY2(answerer.failures().isEmpty(), qPrintable(answerer.failures().join('\n')));
-        const std::string block = sixty + "ABCDEFGHIJ" + "\r\n" + "NEXT" + blanks(66) + "\r\n" + sixty + blanks(10) +
-                                  "\r\n" + "ABCDEFGHIJK NEXT" + blanks(54);
+        const std::string block = kSixtyColumns + "ABCDEFGHIJ" + "\r\n" + "NEXT" + blanks(66) + "\r\n" + kSixtyColumns +
+                                  blanks(10) + "\r\n" + "ABCDEFGHIJK NEXT" + blanks(54);
         QCOMPARE(packed.substr(25), "0004"
                                     "0000" +
                                         block);
@@ -92,14 +93,13 @@ private slots:
     // A hyphenated word across the edge goes whole onto the next line, and the *26*
     // comments are saved as the box shows them.
     void hyphenatedWordAcrossTheEdgeIsSavedAsShown() {
-        const std::string sixty = "ABCDEFGHI ABCDEFGHI ABCDEFGHI ABCDEFGHI ABCDEFGHI ABCDEFGHI ";
         Form_Session editor(toolkit_);
         DialogAnswerer answerer;
         answerer.expectModal(kSessionCaption, [&](QWidget& dialog) {
             auto* comments = child<QTextEdit>(dialog, "textb_Comments");
             comments->setFocus();
-            typeText(comments, QString::fromLatin1(sixty + "THE WELL-KNOWN MARK"));
-            QCOMPARE(comments->document()->toPlainText(), QString::fromLatin1(sixty + "THE \nWELL-KNOWN MARK"));
+            typeText(comments, QString::fromLatin1(kSixtyColumns + "THE WELL-KNOWN MARK"));
+            QCOMPARE(comments->document()->toPlainText(), QString::fromLatin1(kSixtyColumns + "THE \nWELL-KNOWN MARK"));
             QTest::keyClick(child<QPushButton>(dialog, "cb_OK"), Qt::Key_Return);
         });
         std::string packed;
@@ -107,7 +107,7 @@ private slots:
         QVERIFY2(answerer.failures().isEmpty(), qPrintable(answerer.failures().join('\n')));
         QCOMPARE(packed.substr(25), "0002"
                                     "0000" +
-                                        sixty + "THE " + blanks(6) + "\r\n" + "WELL-KNOWN MARK" + blanks(55));
+                                        kSixtyColumns + "THE " + blanks(6) + "\r\n" + "WELL-KNOWN MARK" + blanks(55));
     }
 
     // Add opens the occupation record editor; the saved entry comes into the list and
