@@ -7,6 +7,7 @@
 #include "bfile/BFileWriter.h"
 #include "bfile/ReaderMessages.h"
 #include "import/RinexImport.h"
+#include "ui/Platform.h"
 #include "ui/Text.h"
 #include "utilities/AtomicFile.h"
 #include "utilities/Defaults.h"
@@ -132,7 +133,7 @@ int importRinex(const ImportRequest& request, std::ostream& out) {
     ConsoleToolkit console(out);
     Project project;
     loadBuiltInDefaults(project.lb_Defaults);
-    if (std::filesystem::exists(request.project) && !readAsOpen(project, request.project, console)) {
+    if (std::filesystem::exists(ui::nativePath(request.project)) && !readAsOpen(project, request.project, console)) {
         return kUnreadable;
     }
     const rinex_import::Plan plan = rinex_import::planImport(project, request.files, request.options);

@@ -7,8 +7,6 @@
 #include "ui/Text.h"
 #include "utilities/AtomicFile.h"
 
-#include <filesystem>
-
 namespace ardel {
 
 namespace {
@@ -29,7 +27,7 @@ constexpr const char* kWrittenInPlace =
     "The folder allows no new files, so the file was written in place; the previous file is kept as %s.";
 
 std::string folderOf(const std::string& path) {
-    return std::filesystem::path(path).parent_path().string();
+    return ui::parentFolder(path);
 }
 
 const std::vector<ui::FileFilter> kInputFilters = {
@@ -112,7 +110,7 @@ void DocumentCommands::merge() {
     const bool confirmed =
         toolkit_.messageBox("Merge Files", kMergeQuestion, ui::Icon::None, ui::Buttons::OKCancel) == ui::Answer::OK;
     if (confirmed) {
-        const UndoStep step(project_, "Merge " + std::filesystem::path(project_.fileName).filename().string());
+        const UndoStep step(project_, "Merge " + ui::fileNameOf(project_.fileName));
         readBFile(project_, toolkit_, readWarning_, true);
     }
     project_.fileName = projectFile;

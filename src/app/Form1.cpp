@@ -4,11 +4,11 @@
 #include "app/UserGuide.h"
 #include "bfile/BFileReader.h"
 #include "model/Lines.h"
+#include "ui/Platform.h"
 #include "utilities/Defaults.h"
 #include "utilities/Serfil.h"
 
 #include <algorithm>
-#include <filesystem>
 
 namespace ardel {
 
@@ -199,7 +199,7 @@ void Form1::bindMenus() {
          [this] {
              UndoStep step(project_, "Import SERFIL");
              importSerfil(toolkit_, project_, serfilPath_);
-             step.rename("Import SERFIL " + std::filesystem::path(serfilPath_).filename().string());
+             step.rename("Import SERFIL " + ui::fileNameOf(serfilPath_));
          }},
         {menu::kSerfilExport, [this] { exportSerfil(toolkit_, project_, serfilPath_); }},
         {menu::kDefaultsExplain, [this] { explainDefaults(toolkit_); }},

@@ -96,8 +96,7 @@ std::string unescaped(const std::string& text) {
 
 std::string now() {
     const std::time_t time = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&time, &local);
+    const std::tm local = ui::localTime(time);
     char text[32];
     std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S", &local);
     return text;
@@ -130,7 +129,7 @@ void takeHeaderField(Side& side, const std::string& value) {
 }
 
 std::optional<Side> readSide(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(ui::nativePath(path), std::ios::binary);
     std::string line;
     if (!std::getline(in, line) || line != kFirstLine) {
         return std::nullopt;
@@ -156,7 +155,7 @@ std::optional<Side> readSide(const std::string& path) {
             side.ids.emplace_back(slice(value, 0, kSsnWidth), slice(value, kSsnWidth, station_line::kIdWidth));
         }
     }
-    if (side.bfileName.empty() || side.bfileName.find('/') != std::string::npos) {
+    if (side.bfileName.empty() || side.bfileName.find_first_of("/\\") != std::string::npos) {
         return std::nullopt;
     }
     return side;
@@ -188,11 +187,6 @@ void giveIds(TextStore& stations, const std::vector<std::pair<std::string, std::
     }
 }
 
-void removeFile(const std::string& path) {
-    std::error_code error;
-    fs::remove(path, error);
-}
-
 } // namespace
 
 RecoveryCopy::RecoveryCopy(std::string folder, long processId) : folder_(std::move(folder)), processId_(processId) {}
@@ -203,17 +197,17 @@ bool RecoveryCopy::write(const Project& project) {
     }
     const std::string stem = kPrefix + std::to_string(processId_);
     const std::string bfileName = stem + "-" + std::to_string(++generation_) + ".bfl";
-    const std::string bfilePath = (fs::path(folder_) / bfileName).string();
+    const std::string bfilePath = ui::joinPath(folder_, bfileName);
     if (!saveAtomically(bfilePath, [&](std::ostream& out) { return writeBFile(project, out, RecordLimit::None); })) {
         return false;
     }
-    if (!saveAtomically((fs::path(folder_) / (stem + kSideExtension)).string(),
+    if (!saveAtomically(ui::joinPath(folder_, (stem + kSideExtension)),
                         [&](std::ostream& out) { return writeSide(out, project, bfileName); })) {
-        removeFile(bfilePath);
+        ui::removeFile(bfilePath);
         return false;
     }
     if (!bfileName_.empty()) {
-        removeFile((fs::path(folder_) / bfileName_).string());
+        ui::removeFile(ui::joinPath(folder_, bfileName_));
     }
     bfileName_ = bfileName;
     return true;
@@ -223,23 +217,24 @@ void RecoveryCopy::remove() {
     if (bfileName_.empty()) {
         return;
     }
-    removeFile((fs::path(folder_) / (kPrefix + std::to_string(processId_) + kSideExtension)).string());
-    removeFile((fs::path(folder_) / bfileName_).string());
+    ui::removeFile(ui::joinPath(folder_, (kPrefix + std::to_string(processId_) + kSideExtension)));
+    ui::removeFile(ui::joinPath(folder_, bfileName_));
     bfileName_.clear();
 }
 
 std::vector<FoundCopy> RecoveryCopy::leftBehind(const std::string& folder, const std::function<bool(long)>& running) {
     std::vector<FoundCopy> found;
     std::error_code error;
-    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        const std::optional<long> id = processIdOf(it->path().filename().string());
+    for (fs::directory_iterator it(ui::nativePath(folder), error), end; !error && it != end; it.increment(error)) {
+        const std::optional<long> id = processIdOf(ui::utf8Path(it->path().filename()));
         if (!id || running(*id)) {
             continue;
         }
-        const std::optional<Side> side = readSide(it->path().string());
-        const std::string bfilePath = side ? (fs::path(folder) / side->bfileName).string() : std::string();
-        if (side && fs::is_regular_file(bfilePath, error)) {
-            found.push_back({it->path().string(), bfilePath, side->fileName, side->date.substr(0, 16), *id});
+        const std::string sidePath = ui::utf8Path(it->path());
+        const std::optional<Side> side = readSide(sidePath);
+        const std::string bfilePath = side ? ui::joinPath(folder, side->bfileName) : std::string();
+        if (side && ui::fileExists(bfilePath)) {
+            found.push_back({sidePath, bfilePath, side->fileName, side->date.substr(0, 16), *id});
         }
     }
     std::sort(found.begin(), found.end(), [](const FoundCopy& a, const FoundCopy& b) { return a.date > b.date; });
@@ -273,15 +268,15 @@ bool RecoveryCopy::restore(const FoundCopy& copy, Project& project, ui::Toolkit&
 
 // Also any B-file of the same program that a kill between two writes left unnamed.
 void RecoveryCopy::discard(const FoundCopy& copy) {
-    removeFile(copy.sidePath);
-    removeFile(copy.bfilePath);
+    ui::removeFile(copy.sidePath);
+    ui::removeFile(copy.bfilePath);
     const std::string stem = kPrefix + std::to_string(copy.processId) + "-";
     std::error_code error;
-    for (fs::directory_iterator it(fs::path(copy.sidePath).parent_path(), error), end; !error && it != end;
+    for (fs::directory_iterator it(ui::nativePath(ui::parentFolder(copy.sidePath)), error), end; !error && it != end;
          it.increment(error)) {
-        const std::string name = it->path().filename().string();
+        const std::string name = ui::utf8Path(it->path().filename());
         if (name.compare(0, stem.size(), stem) == 0 && it->path().extension() == ".bfl") {
-            removeFile(it->path().string());
+            ui::removeFile(ui::utf8Path(it->path()));
         }
     }
 }

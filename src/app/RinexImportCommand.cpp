@@ -4,7 +4,6 @@
 #include "ui/Platform.h"
 
 #include <algorithm>
-#include <filesystem>
 
 namespace ardel {
 
@@ -50,7 +49,7 @@ std::vector<std::string> RinexImportCommand::chooseFiles() {
     std::vector<std::string> files =
         toolkit_.openFilesDialog({kFilesCaption, remembered.value_or(ui::programPath()), rinexFilters()});
     if (!files.empty()) {
-        toolkit_.settings().setValue(kFolderSetting, std::filesystem::path(files.front()).parent_path().string());
+        toolkit_.settings().setValue(kFolderSetting, ui::parentFolder(files.front()));
     }
     return files;
 }

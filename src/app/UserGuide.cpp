@@ -3,8 +3,6 @@
 #include "ui/Platform.h"
 #include "ui/Text.h"
 
-#include <filesystem>
-
 namespace ardel {
 
 namespace {
@@ -14,14 +12,15 @@ constexpr int kFoldersUp = 2;
 } // namespace
 
 std::string findUserGuide(const std::string& programFile) {
-    std::filesystem::path folder = std::filesystem::path(programFile).parent_path();
+    std::string folder = ui::parentFolder(programFile);
     for (int up = 0; up <= kFoldersUp && !folder.empty(); ++up) {
         for (const char* guide : {kInstalledGuide, kBuiltGuide}) {
-            if (ui::fileExists((folder / guide).string())) {
-                return (folder / guide).string();
+            if (ui::fileExists(ui::joinPath(folder, guide))) {
+                return ui::joinPath(folder, guide);
             }
         }
-        folder = folder.parent_path();
+        const std::string parent = ui::parentFolder(folder);
+        folder = parent == folder ? std::string() : parent;
     }
     return {};
 }

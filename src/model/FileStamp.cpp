@@ -1,5 +1,7 @@
 #include "model/FileStamp.h"
 
+#include "ui/Platform.h"
+
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -15,7 +17,7 @@ constexpr std::uint64_t kChecksumStart = 14695981039346656037ULL;
 constexpr std::uint64_t kChecksumPrime = 1099511628211ULL;
 
 std::optional<std::uint64_t> checksumOf(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(ui::nativePath(path), std::ios::binary);
     std::vector<char> block(64 * 1024);
     std::uint64_t checksum = kChecksumStart;
     while (in.read(block.data(), static_cast<std::streamsize>(block.size())) || in.gcount() > 0) {
@@ -43,11 +45,12 @@ std::optional<FileStamp> FileStamp::fromText(const std::string& text) {
 
 std::optional<FileStamp> stampOf(const std::string& path) {
     std::error_code error;
-    if (path.empty() || !std::filesystem::is_regular_file(path, error)) {
+    const std::filesystem::path file = ui::nativePath(path);
+    if (path.empty() || !std::filesystem::is_regular_file(file, error)) {
         return std::nullopt;
     }
-    const std::uintmax_t size = std::filesystem::file_size(path, error);
-    const auto modified = std::filesystem::last_write_time(path, error);
+    const std::uintmax_t size = std::filesystem::file_size(file, error);
+    const auto modified = std::filesystem::last_write_time(file, error);
     const std::optional<std::uint64_t> checksum = checksumOf(path);
     if (error || !checksum) {
         return std::nullopt;

@@ -1,11 +1,10 @@
 #include "rinex/CompressedFile.h"
 
+#include "ui/Platform.h"
+
 #include <archive.h>
 #include <archive_entry.h>
-#include <cerrno>
-#include <cstring>
 #include <streambuf>
-#include <sys/stat.h>
 #include <vector>
 
 namespace ardel::rinex {
@@ -14,18 +13,14 @@ namespace {
 
 constexpr std::size_t kBlockSize = 64 * 1024;
 
-std::string refusalOf(const std::string& path) {
-    struct stat status {};
-    if (::stat(path.c_str(), &status) != 0) {
-        return std::strerror(errno);
+std::string refusalOf(const std::string& path, ui::OpenResult result) {
+    if (result == ui::OpenResult::Missing) {
+        return "No such file or directory";
     }
-    if (S_ISDIR(status.st_mode)) {
+    if (ui::folderExists(path)) {
         return "is a folder";
     }
-    if (!S_ISREG(status.st_mode)) {
-        return "is not a regular file";
-    }
-    return {};
+    return ui::fileExists(path) ? "cannot be opened" : "is not a regular file";
 }
 
 } // namespace
@@ -38,13 +33,14 @@ public:
     Buffer(const Buffer&) = delete;
     Buffer& operator=(const Buffer&) = delete;
 
-    // Empty when the file opened and its first entry was found, else why not.
-    std::string open(const std::string& path) {
+    // Empty when the file's first entry was found, else why not.
+    std::string open(ui::FileHandle file) {
+        file_ = std::move(file);
         archive_read_support_filter_all(archive_);
         archive_read_support_format_zip(archive_);
         archive_read_support_format_raw(archive_);
         archive_entry* entry = nullptr;
-        if (archive_read_open_filename(archive_, path.c_str(), kBlockSize) != ARCHIVE_OK ||
+        if (archive_read_open_FILE(archive_, file_.get()) != ARCHIVE_OK ||
             archive_read_next_header(archive_, &entry) != ARCHIVE_OK) {
             const char* why = archive_error_string(archive_);
             return why != nullptr ? why : "cannot be read";
@@ -66,15 +62,15 @@ protected:
     }
 
 private:
+    ui::FileHandle file_; // closed after the archive that reads it is freed
     archive* archive_;
     std::vector<char> block_;
 };
 
 CompressedFile::CompressedFile(const std::string& path) : buffer_(std::make_unique<Buffer>()) {
-    error_ = refusalOf(path);
-    if (error_.empty()) {
-        error_ = buffer_->open(path);
-    }
+    ui::OpenedFile opened = ui::openRegularFile(path);
+    error_ = opened.result == ui::OpenResult::Opened ? buffer_->open(std::move(opened.file))
+                                                     : refusalOf(path, opened.result);
     stream_ = std::make_unique<std::istream>(buffer_.get());
     if (failed()) {
         stream_->setstate(std::ios::badbit);

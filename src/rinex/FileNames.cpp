@@ -1,5 +1,7 @@
 #include "rinex/FileNames.h"
 
+#include "ui/Platform.h"
+
 #include <cctype>
 #include <regex>
 
@@ -35,8 +37,7 @@ double secondsOf(int count, char unit) {
 } // namespace
 
 std::string baseName(std::string_view path) {
-    const auto slash = path.find_last_of('/');
-    return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
+    return ui::fileNameOf(std::string(path));
 }
 
 std::optional<char> sessionLetterOfName(std::string_view fileName) {

@@ -1,43 +1,55 @@
 #include "ui/Platform.h"
 
-#include <filesystem>
 #include <string>
 #include <system_error>
-
-#include <cerrno>
-#include <csignal>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <utility>
 
 namespace ardel::ui {
 
-bool fileExists(const std::string& path) {
-    std::error_code error;
-    return !path.empty() && std::filesystem::is_regular_file(path, error);
+std::filesystem::path nativePath(const std::string& path) {
+    try {
+        return std::filesystem::path(std::u8string(path.begin(), path.end()));
+    } catch (const std::exception&) {
+        return {}; // not UTF-8 where the system needs it: names no file
+    }
 }
 
-OpenedFile openRegularFile(const std::string& path) {
-    struct stat status {};
-    if (::stat(path.c_str(), &status) != 0) {
-        return {errno == ENOENT || errno == ENOTDIR ? OpenResult::Missing : OpenResult::Refused, nullptr};
-    }
-    if (!S_ISREG(status.st_mode)) {
-        return {OpenResult::Refused, nullptr};
-    }
-    const int descriptor = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
-    if (descriptor < 0) {
-        return {OpenResult::Refused, nullptr};
-    }
-    std::FILE* file = nullptr;
-    if (::fstat(descriptor, &status) == 0 && S_ISREG(status.st_mode)) {
-        file = ::fdopen(descriptor, "rb");
-    }
-    if (file == nullptr) {
-        ::close(descriptor);
-        return {OpenResult::Refused, nullptr};
-    }
-    return {OpenResult::Opened, FileHandle(file)};
+std::filesystem::path nativeEntryPath(const std::string& path) {
+    std::filesystem::path entry = nativePath(path);
+    return entry.has_relative_path() && entry.filename().empty() ? entry.parent_path() : entry;
+}
+
+std::string utf8Path(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+std::string parentFolder(const std::string& path) {
+    return utf8Path(nativePath(path).parent_path());
+}
+
+std::string fileNameOf(const std::string& path) {
+    return utf8Path(nativePath(path).filename());
+}
+
+std::string joinPath(const std::string& folder, const std::string& name) {
+    return utf8Path((nativePath(folder) / nativePath(name)).make_preferred());
+}
+
+bool fileExists(const std::string& path) {
+    std::error_code error;
+    return !path.empty() && std::filesystem::is_regular_file(nativeEntryPath(path), error);
+}
+
+bool folderExists(const std::string& path) {
+    std::error_code error;
+    return !path.empty() && std::filesystem::is_directory(nativeEntryPath(path), error);
+}
+
+bool removeFile(const std::string& path) {
+    std::error_code error;
+    std::filesystem::remove(nativePath(path), error);
+    return !error;
 }
 
 std::string absolutePath(const std::string& path) {
@@ -45,32 +57,12 @@ std::string absolutePath(const std::string& path) {
     if (path.empty() || isAbsolutePath(path)) {
         return path;
     }
-    const auto absolute = std::filesystem::absolute(path, error);
-    return error ? path : absolute.lexically_normal().string();
+    const auto absolute = std::filesystem::absolute(nativePath(path), error);
+    return error ? path : utf8Path(absolute.lexically_normal());
 }
 
 bool isAbsolutePath(const std::string& path) {
-    return std::filesystem::path(path).is_absolute();
-}
-
-std::string programPath() {
-    std::error_code error;
-    const auto path = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::string() : path.string();
-}
-
-long processId() {
-    return static_cast<long>(::getpid());
-}
-
-bool programRunning(long id) {
-    std::error_code error;
-    const auto path = std::filesystem::read_symlink("/proc/" + std::to_string(id) + "/exe", error);
-    return !error && path.string() == programPath();
-}
-
-bool processExists(long id) {
-    return id > 0 && (::kill(static_cast<pid_t>(id), 0) == 0 || errno == EPERM);
+    return nativePath(path).is_absolute();
 }
 
 std::vector<std::string> splitCommandLine(const std::string& line) {
@@ -98,6 +90,16 @@ std::vector<std::string> splitCommandLine(const std::string& line) {
         words.push_back(word);
     }
     return words;
+}
+
+WritableFile::WritableFile(WritableFile&& other) noexcept : descriptor_(std::exchange(other.descriptor_, -1)) {}
+
+WritableFile& WritableFile::operator=(WritableFile&& other) noexcept {
+    if (this != &other) {
+        close();
+        descriptor_ = std::exchange(other.descriptor_, -1);
+    }
+    return *this;
 }
 
 } // namespace ardel::ui

@@ -21,9 +21,9 @@ bool startsWithNoCase(std::string_view text, std::string_view prefix);
 // The text without its trailing blanks.
 std::string trimRight(std::string text);
 
-// printf-style formatting; the result may be of any length (the buffer starts at the
-// format's length and doubles until the text fits).
-std::string format(const char* fmt, ...) __attribute__((format(printf, 1, 2)));
+// printf-style formatting by the C99 rules (%zu) on every system; the result may be of
+// any length (the buffer starts at the format's length and doubles until the text fits).
+std::string format(const char* fmt, ...) __attribute__((format(gnu_printf, 1, 2)));
 std::string formatArgs(const char* fmt, va_list args);
 
 } // namespace ardel::ui

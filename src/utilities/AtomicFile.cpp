@@ -3,34 +3,29 @@
 #include "ui/Platform.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <streambuf>
 #include <string_view>
 #include <vector>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace ardel {
 
 namespace {
 
-constexpr mode_t kAnyWriteBit = S_IWUSR | S_IWGRP | S_IWOTH;
-constexpr mode_t kNewFileMode = 0666; // before the umask, as an ordinary new file gets
 constexpr std::string_view kTemporaryPrefix = ".ardel-"; // ".ardel-<process id>-XXXXXX"
-constexpr std::size_t kTemporaryUniqueWidth = 6;         // mkstemp's XXXXXX
+constexpr std::size_t kTemporaryUniqueWidth = 6;
+constexpr int kTemporaryAttempts = 16;
 constexpr std::string_view kPreviousCopyPrefix = "previous-";
 constexpr std::size_t kMostPreviousCopyName = 200; // bytes of the file's name kept in its copy's name
 
-// A stream buffer onto a file descriptor that checks every write. A test's
+// A stream buffer onto a file open for writing that checks every write. A test's
 // failAfterBytes makes it fail once that many bytes have reached the file.
 class CheckedFileBuffer : public std::streambuf {
 public:
-    CheckedFileBuffer(int fd, std::optional<std::size_t> failAfterBytes)
-        : fd_(fd), failAfterBytes_(failAfterBytes), buffer_(64 * 1024) {
+    CheckedFileBuffer(ui::WritableFile& file, std::optional<std::size_t> failAfterBytes)
+        : file_(file), failAfterBytes_(failAfterBytes), buffer_(64 * 1024) {
         setp(buffer_.data(), buffer_.data() + buffer_.size());
     }
 
@@ -64,120 +59,71 @@ private:
         if (failAfterBytes_) {
             allowed = std::min(size, *failAfterBytes_ - std::min(*failAfterBytes_, total_));
         }
-        for (std::size_t done = 0; done < allowed;) {
-            const ssize_t n = ::write(fd_, data + done, allowed - done);
-            if (n < 0 && errno == EINTR) {
-                continue;
-            }
-            if (n <= 0) {
-                return false;
-            }
-            done += static_cast<std::size_t>(n);
-            total_ += static_cast<std::size_t>(n);
+        if (!file_.write(data, allowed)) {
+            return false;
         }
+        total_ += allowed;
         return allowed == size;
     }
 
-    int fd_;
+    ui::WritableFile& file_;
     std::optional<std::size_t> failAfterBytes_;
     std::vector<char> buffer_;
     std::size_t total_ = 0;
 };
 
-bool hasWriteBit(const struct stat& info) {
-    return (info.st_mode & kAnyWriteBit) != 0;
-}
-
-// The folder must exist and be writable: by its permission bits as well as for this
-// user (the superuser passes access(), so the bits are looked at too).
-bool folderWritable(const std::string& folder) {
-    struct stat info {};
-    return ::stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode) && hasWriteBit(info) &&
-           ::access(folder.c_str(), W_OK) == 0;
-}
-
-mode_t currentUmask() {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return mask;
-}
-
-// The file a save replaces, and the permissions the saved file gets: those of the
-// file it replaces, or those of an ordinary new file.
-struct Target {
-    enum class State { Missing, Writable, ReadOnly, Unusable } state;
-    mode_t mode = 0;
-};
-
-Target inspect(const std::string& target) {
-    struct stat info {};
-    if (::stat(target.c_str(), &info) != 0) {
-        return errno == ENOENT ? Target{Target::State::Missing, kNewFileMode & ~currentUmask()}
-                               : Target{Target::State::Unusable};
-    }
-    if (!S_ISREG(info.st_mode)) {
-        return {Target::State::Unusable}; // a folder or a device
-    }
-    if (!hasWriteBit(info) || ::access(target.c_str(), W_OK) != 0) {
-        return {Target::State::ReadOnly};
-    }
-    return {Target::State::Writable, info.st_mode & 07777};
-}
-
 // A link is replaced at the file it points to, so that the link itself stays.
 std::string resolvedTarget(const std::string& path) {
     std::error_code error;
-    if (std::filesystem::is_symlink(path, error)) {
-        const auto target = std::filesystem::weakly_canonical(path, error);
+    if (std::filesystem::is_symlink(ui::nativePath(path), error)) {
+        const auto target = std::filesystem::weakly_canonical(ui::nativePath(path), error);
         if (!error) {
-            return target.string();
+            return ui::utf8Path(target);
         }
     }
     return path;
-}
-
-void syncFolder(const std::string& folder) {
-    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
-    if (fd >= 0) {
-        ::fsync(fd);
-        ::close(fd);
-    }
 }
 
 // A new file with a short unique hidden name beside the target. It is removed again,
 // whatever happens, unless release() says it has been renamed into place.
 class TemporaryFile {
 public:
-    explicit TemporaryFile(const std::string& folder) : path_(pathTemplate(folder)), fd_(::mkstemp(path_.data())) {}
+    explicit TemporaryFile(const std::string& folder) {
+        std::random_device seed;
+        std::mt19937 random(seed());
+        for (int attempt = 0; attempt < kTemporaryAttempts && !file_.isOpen(); ++attempt) {
+            path_ = ui::joinPath(folder, temporaryName(random));
+            file_ = ui::WritableFile::createNew(path_);
+        }
+        owned_ = file_.isOpen();
+    }
     TemporaryFile(const TemporaryFile&) = delete;
     TemporaryFile& operator=(const TemporaryFile&) = delete;
     ~TemporaryFile() {
-        close();
+        file_.close();
         if (owned_) {
-            ::unlink(path_.c_str());
+            ui::removeFile(path_);
         }
     }
 
-    bool isOpen() const { return fd_ >= 0; }
-    int fd() const { return fd_; }
+    ui::WritableFile& file() { return file_; }
     const std::string& path() const { return path_; }
-    bool close() {
-        const bool closed = fd_ < 0 || ::close(fd_) == 0;
-        fd_ = -1;
-        return closed;
-    }
     void release() { owned_ = false; }
 
 private:
-    static std::string pathTemplate(const std::string& folder) {
-        const std::string name = std::string(kTemporaryPrefix) + std::to_string(ui::processId()) + "-" +
-                                 std::string(kTemporaryUniqueWidth, 'X');
-        return (std::filesystem::path(folder) / name).string();
+    static std::string temporaryName(std::mt19937& random) {
+        static constexpr std::string_view kLetters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+        std::uniform_int_distribution<std::size_t> pick(0, kLetters.size() - 1);
+        std::string name = std::string(kTemporaryPrefix) + std::to_string(ui::processId()) + "-";
+        for (std::size_t i = 0; i < kTemporaryUniqueWidth; ++i) {
+            name += kLetters[pick(random)];
+        }
+        return name;
     }
 
     std::string path_;
-    int fd_;
-    bool owned_ = fd_ >= 0;
+    ui::WritableFile file_;
+    bool owned_ = false;
 };
 
 // The process id in the name of a temporary file; nothing for any other name.
@@ -197,11 +143,11 @@ std::optional<long> temporaryFileProcess(const std::string& name) {
     return std::stol(digits);
 }
 
-bool writeTemporary(int fd, mode_t mode, const std::function<bool(std::ostream&)>& write) {
-    CheckedFileBuffer buffer(fd, writeFaults().failAfterBytes);
+bool writeTemporary(ui::WritableFile& file, unsigned permissions, const std::function<bool(std::ostream&)>& write) {
+    CheckedFileBuffer buffer(file, writeFaults().failAfterBytes);
     std::ostream out(&buffer);
     const bool complete = write(out) && out.flush() && out.good();
-    return complete && ::fchmod(fd, mode) == 0 && ::fsync(fd) == 0;
+    return complete && file.setPermissions(permissions) && file.flushToDisk();
 }
 
 } // namespace
@@ -218,7 +164,7 @@ bool saveAtomically(const std::string& path, const std::function<bool(std::ostre
 namespace {
 
 bool copyFile(const std::string& from, const std::string& to) {
-    std::ifstream in(from, std::ios::binary);
+    std::ifstream in(ui::nativePath(from), std::ios::binary);
     return in && saveAtomically(to, [&in](std::ostream& out) {
                std::vector<char> block(64 * 1024);
                while (in.read(block.data(), static_cast<std::streamsize>(block.size())) || in.gcount() > 0) {
@@ -228,43 +174,22 @@ bool copyFile(const std::string& from, const std::string& to) {
            });
 }
 
-// Closes the descriptor it holds when it goes, whatever happens.
-class OpenFile {
-public:
-    explicit OpenFile(const std::string& path) : fd_(::open(path.c_str(), O_WRONLY | O_CLOEXEC)) {}
-    OpenFile(const OpenFile&) = delete;
-    OpenFile& operator=(const OpenFile&) = delete;
-    ~OpenFile() { close(); }
-    int fd() const { return fd_; }
-    bool close() {
-        const bool closed = fd_ < 0 || ::close(fd_) == 0;
-        fd_ = -1;
-        return closed;
-    }
-
-private:
-    int fd_;
-};
-
 // The previous file is copied into `copyFolder` first; only then is the file itself
 // overwritten and cut to its new length.
 SaveResult writeInPlace(const std::string& target, const std::function<bool(std::ostream&)>& write,
                         const std::string& copyFolder) {
-    const std::string name = std::filesystem::path(target).filename().string();
-    const std::string copy =
-        (std::filesystem::path(copyFolder) /
-         (std::string(kPreviousCopyPrefix) + name.substr(0, std::min(name.size(), kMostPreviousCopyName))))
-            .string();
+    const std::string name = ui::fileNameOf(target);
+    const std::string copy = ui::joinPath(copyFolder, std::string(kPreviousCopyPrefix) +
+                                                          name.substr(0, std::min(name.size(), kMostPreviousCopyName)));
     if (!copyFile(target, copy)) {
         return {SaveRefusal::Folder, std::string()};
     }
-    OpenFile file(target);
-    bool written = file.fd() >= 0;
+    ui::WritableFile file = ui::WritableFile::openExisting(target);
+    bool written = file.isOpen();
     if (written) {
-        CheckedFileBuffer buffer(file.fd(), writeFaults().failAfterBytes);
+        CheckedFileBuffer buffer(file, writeFaults().failAfterBytes);
         std::ostream out(&buffer);
-        written = write(out) && out.flush() && out.good() &&
-                  ::ftruncate(file.fd(), static_cast<off_t>(buffer.written())) == 0 && ::fsync(file.fd()) == 0;
+        written = write(out) && out.flush() && out.good() && file.truncate(buffer.written()) && file.flushToDisk();
     }
     written = file.close() && written;
     return {written ? SaveRefusal::None : SaveRefusal::Write, copy};
@@ -278,36 +203,39 @@ SaveResult refusedBy(SaveRefusal refusal) {
 
 SaveResult saveFile(const std::string& path, const std::function<bool(std::ostream&)>& write,
                     const std::string& copyFolder) {
-    const std::filesystem::path target = resolvedTarget(path);
-    const std::string folder = target.has_parent_path() ? target.parent_path().string() : std::string(".");
-    const Target file = inspect(target.string());
-    if (target.filename().empty() || file.state == Target::State::Unusable) {
+    using State = ui::SaveTarget::State;
+    const std::string target = resolvedTarget(path);
+    const std::string parent = ui::parentFolder(target);
+    const std::string folder = parent.empty() ? std::string(".") : parent;
+    const ui::SaveTarget file = ui::inspectSaveTarget(target);
+    if (ui::fileNameOf(target).empty() || file.state == State::Unusable) {
         return refusedBy(SaveRefusal::Write);
     }
-    if (!folderWritable(folder)) {
-        if (file.state == Target::State::Writable && !copyFolder.empty()) {
-            return writeInPlace(target.string(), write, copyFolder);
+    if (!ui::folderAcceptsNewFiles(folder)) {
+        if (file.state == State::Writable && !copyFolder.empty()) {
+            return writeInPlace(target, write, copyFolder);
         }
-        return refusedBy(file.state == Target::State::ReadOnly ? SaveRefusal::File : SaveRefusal::Folder);
+        return refusedBy(file.state == State::ReadOnly ? SaveRefusal::File : SaveRefusal::Folder);
     }
-    if (file.state == Target::State::ReadOnly) {
+    if (file.state == State::ReadOnly) {
         return refusedBy(SaveRefusal::File);
     }
     removeLeftoverTemporaries(folder);
     TemporaryFile temporary(folder);
-    if (!temporary.isOpen() || !writeTemporary(temporary.fd(), file.mode, write) || !temporary.close() ||
-        writeFaults().failRename || ::rename(temporary.path().c_str(), target.c_str()) != 0) {
+    if (!temporary.file().isOpen() || !writeTemporary(temporary.file(), file.permissions, write) ||
+        !temporary.file().close() || writeFaults().failRename || !ui::replaceFile(temporary.path(), target)) {
         return refusedBy(SaveRefusal::Write);
     }
     temporary.release();
-    syncFolder(folder);
+    ui::flushFolder(folder);
     return {};
 }
 
 void removeLeftoverTemporaries(const std::string& folder) {
     std::error_code error;
-    for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-        const std::optional<long> id = temporaryFileProcess(it->path().filename().string());
+    for (std::filesystem::directory_iterator it(ui::nativePath(folder), error), end; !error && it != end;
+         it.increment(error)) {
+        const std::optional<long> id = temporaryFileProcess(ui::utf8Path(it->path().filename()));
         std::error_code ignored;
         if (id && *id != ui::processId() && !ui::processExists(*id) && it->is_regular_file(ignored)) {
             std::filesystem::remove(it->path(), ignored);

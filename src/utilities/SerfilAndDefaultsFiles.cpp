@@ -4,7 +4,6 @@
 #include "ui/Text.h"
 
 #include <cstdio>
-#include <filesystem>
 #include <string_view>
 #include <vector>
 
@@ -106,7 +105,7 @@ std::string importStartPath(ui::Toolkit& toolkit, const char* setting) {
     if (std::optional<std::string> remembered = toolkit.settings().value(setting)) {
         return *remembered;
     }
-    return std::filesystem::path(ui::programPath()).parent_path().string();
+    return ui::parentFolder(ui::programPath());
 }
 
 std::optional<std::vector<std::string>> readChosenImportFile(ui::Toolkit& toolkit, const char* setting,

@@ -21,7 +21,7 @@ public:
     bool isSuppressed() const { return suppressed_; }
     void setSuppressed(bool suppressed) { suppressed_ = suppressed; }
     // Builds the message by the printf rules (no length limit) and runs the dialog modally.
-    void show(const char* format, ...) __attribute__((format(printf, 2, 3)));
+    void show(const char* format, ...) __attribute__((format(gnu_printf, 2, 3)));
     virtual void showMessage(const std::string& message);
 
 protected:

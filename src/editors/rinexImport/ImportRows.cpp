@@ -1,10 +1,10 @@
 #include "editors/rinexImport/ImportRows.h"
 
+#include "ui/Platform.h"
 #include "ui/Text.h"
 
 #include <array>
 #include <cstddef>
-#include <filesystem>
 
 namespace ardel::rinex_rows {
 
@@ -114,8 +114,7 @@ std::string rowLine(const Row& row) {
 }
 
 std::string details(const Row& row) {
-    const std::filesystem::path path(row.path);
-    std::string text = row.fileName + "  in  " + path.parent_path().string();
+    std::string text = row.fileName + "  in  " + ui::parentFolder(row.path);
     if (row.imported()) {
         const rinex::Observation& file = row.observation;
         const auto state = [](bool isNew) { return isNew ? " (new): " : " (existing): "; };

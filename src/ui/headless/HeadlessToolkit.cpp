@@ -1,11 +1,11 @@
 #include "ui/headless/HeadlessToolkit.h"
 
+#include "ui/Platform.h"
+
 #include <algorithm>
 #include <atomic>
 #include <filesystem>
 #include <utility>
-
-#include <unistd.h>
 
 namespace ardel::ui {
 
@@ -213,7 +213,7 @@ HeadlessToolkit::HeadlessToolkit() = default;
 HeadlessToolkit::~HeadlessToolkit() {
     if (!ownDataFolder_.empty()) {
         std::error_code error;
-        std::filesystem::remove_all(ownDataFolder_, error);
+        std::filesystem::remove_all(nativePath(ownDataFolder_), error);
     }
 }
 
@@ -246,12 +246,11 @@ std::string HeadlessToolkit::dataFolder() {
     }
     if (ownDataFolder_.empty()) {
         static std::atomic<int> counter{0};
-        ownDataFolder_ = (std::filesystem::temp_directory_path() /
-                          ("ardel-data-" + std::to_string(::getpid()) + "-" + std::to_string(counter++)))
-                             .string();
+        ownDataFolder_ = ui::joinPath(ui::utf8Path(std::filesystem::temp_directory_path()),
+                                      "ardel-data-" + std::to_string(processId()) + "-" + std::to_string(counter++));
         std::error_code error;
-        std::filesystem::remove_all(ownDataFolder_, error);
-        std::filesystem::create_directories(ownDataFolder_, error);
+        std::filesystem::remove_all(nativePath(ownDataFolder_), error);
+        std::filesystem::create_directories(nativePath(ownDataFolder_), error);
     }
     return ownDataFolder_;
 }

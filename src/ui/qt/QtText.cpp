@@ -1,13 +1,13 @@
 #include "ui/qt/QtText.h"
 
-#include <QFile>
 #include <QFontDatabase>
 #include <QStringDecoder>
+#include <QStringList>
 
 namespace ardel::ui {
 
 QString pathToQt(const std::string& path) {
-    return QFile::decodeName(QByteArray(path.data(), static_cast<qsizetype>(path.size())));
+    return QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size()));
 }
 
 QString shownText(const std::string& text) {
@@ -21,7 +21,7 @@ QString shownText(const std::string& text) {
 }
 
 std::string pathFromQt(const QString& path) {
-    const QByteArray bytes = QFile::encodeName(path);
+    const QByteArray bytes = path.toUtf8();
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 

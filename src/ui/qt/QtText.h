@@ -23,8 +23,9 @@ inline bool isLatin1(QChar c) {
     return c.unicode() <= 0xFF;
 }
 
-// File paths are byte strings of the file system, not Latin-1 texts: a folder named
-// with characters outside Latin-1 must survive the round trip through a file dialog.
+// File paths are UTF-8 in the program, not Latin-1 texts: a folder named with characters
+// outside Latin-1 must survive the round trip through a file dialog. They are UTF-8 on
+// every system, never the local 8-bit encoding, which on Windows is the ANSI code page.
 QString pathToQt(const std::string& path);
 
 // A text the program shows and never reads back (a window title, a message box). It may

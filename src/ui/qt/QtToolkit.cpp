@@ -311,7 +311,7 @@ std::string QtToolkit::dataFolder() {
     if (folder.isEmpty() || !QDir().mkpath(folder)) {
         return {};
     }
-    return QFile::encodeName(folder).toStdString();
+    return pathFromQt(folder);
 }
 
 std::unique_ptr<Timer> QtToolkit::createTimer(std::function<void()> timeout) {
@@ -330,7 +330,7 @@ void QtToolkit::showHelp(const std::string& htmlPath) {
                          [browser] { browser->setWindowTitle(browser->documentTitle()); });
         helpWindow_ = browser;
     }
-    browser->setSource(QUrl::fromLocalFile(QFile::decodeName(htmlPath.c_str())));
+    browser->setSource(QUrl::fromLocalFile(pathToQt(htmlPath)));
     browser->setWindowTitle(browser->documentTitle());
     browser->show();
     browser->raise();
