@@ -5,7 +5,6 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <sys/stat.h>
 
 namespace ardel {
 namespace {
@@ -219,7 +218,8 @@ TEST_F(Batch, ConvertToAnUnwritableOutputLeavesNothing) {
     EXPECT_FALSE(std::filesystem::exists(dir.path("missing")));
 
     writeFile(out, "read-only");
-    ::chmod(out.c_str(), 0444);
+    std::filesystem::permissions(out, std::filesystem::perms::owner_read | std::filesystem::perms::group_read |
+                                          std::filesystem::perms::others_read);
     EXPECT_EQ(batch({"--convert", in, out}).status, 3);
     EXPECT_EQ(readFile(out), "read-only");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path("")), {}), 2) << "no temporary file";

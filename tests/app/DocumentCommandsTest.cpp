@@ -241,6 +241,33 @@ TEST_F(DocumentCommandsTest, SaveRewritesTheOpenFileInPlace) {
     EXPECT_EQ(form().caption(), "Ardel - Create B-File [" + path + "][unmodified]");
 }
 
+// A user's folder and file named with letters beyond ASCII and with blanks: the file is
+// opened, saved over itself and reopened byte for byte, and no temporary file stays.
+TEST_F(DocumentCommandsTest, AFileNamedBeyondAsciiIsReadAndReplacedByteForByte) {
+    const std::string folder = dir.path("Zo\xc3\xab Surveys");
+    const std::string path = folder + "/H\xc3\xb6he 2024.bfl";
+    std::filesystem::create_directory(ui::nativePath(folder));
+    const std::string harbour = readFile(ARDEL_SOURCE_DIR "/examples/harbour_survey.bfl");
+    writeFile(path, harbour);
+    toolkit.expectOpenFile("Select Input File", path);
+    form().triggerMenu(menu::kOpen);
+    EXPECT_EQ(bfileOf(project()), harbour);
+
+    addStation("0099", "");
+    form().triggerMenu(menu::kSave);
+    const std::string saved = bfileOf(project());
+    EXPECT_EQ(readFile(path), saved);
+    EXPECT_EQ(form().caption(), "Ardel - Create B-File [" + path + "][unmodified]");
+    toolkit.expectOpenFile("Select Input File", path);
+    form().triggerMenu(menu::kOpen);
+    EXPECT_EQ(bfileOf(project()), saved);
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(ui::nativePath(folder))) {
+        names.push_back(ui::utf8Path(entry.path().filename()));
+    }
+    EXPECT_EQ(names, std::vector<std::string>{"H\xc3\xb6he 2024.bfl"});
+}
+
 // A save that fails while writing, or a project with more records than sequence numbers,
 // leaves the file as it was and the project modified.
 TEST_F(DocumentCommandsTest, AFailedSaveKeepsThePreviousFileAndTheModifiedFlag) {

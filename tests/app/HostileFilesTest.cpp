@@ -5,9 +5,9 @@
 #include "app/UtilityTestProject.h"
 #include "bfile/ReaderMessages.h"
 
+#include "support/SystemForTests.h"
 #include <algorithm>
 #include <sstream>
-#include <sys/stat.h>
 
 namespace ardel {
 namespace {
@@ -49,7 +49,7 @@ protected:
     // A device that never ends, a FIFO nobody writes to and a folder.
     std::vector<std::string> specialFiles() {
         const std::string fifo = dir.path("fifo");
-        EXPECT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+        EXPECT_TRUE(testing::makeFifo(fifo));
         const std::string folder = dir.path("folder");
         std::filesystem::create_directory(folder);
         return {"/dev/zero", fifo, folder};

@@ -231,24 +231,26 @@ TEST_F(RecoveryTest, ACopyThatCannotBeWrittenIsToldOnce) {
     EXPECT_TRUE(other.unusedExpectations().empty());
 }
 
-// Each program keeps its own copy; only those of programs no longer running are offered.
+// Each program keeps its own copy; only those of programs no longer running are offered:
+// this program's copy is not, that of a program that has ended is.
 TEST(RecoveryCopyTest, TwoProgramsKeepSeparateCopies) {
     TempDir dir;
     Project first, second;
     first.fileName = "/survey/first.bfl";
     first.lb_Instruments.append(fit("001GPS", 70));
     second.lb_Antennas.append(fit("001   TRM22020.00+GP", 70));
-    RecoveryCopy one(dir.path(""), 41), other(dir.path(""), 42);
+    RecoveryCopy one(dir.path(""), kGoneProcess), other(dir.path(""), ui::processId());
     ASSERT_TRUE(one.write(first));
     ASSERT_TRUE(other.write(second));
     EXPECT_EQ(filesIn(dir.path("")).size(), 4u);
 
-    const auto running = [](long id) { return id == 42; };
+    const auto running = ui::programRunning;
     const std::vector<FoundCopy> found = RecoveryCopy::leftBehind(dir.path(""), running);
     ASSERT_EQ(found.size(), 1u);
-    EXPECT_EQ(found[0].processId, 41);
+    EXPECT_EQ(found[0].processId, kGoneProcess);
     EXPECT_EQ(found[0].fileName, "/survey/first.bfl");
-    testing::writeFile(dir.path("recovery-41-7.bfl"), "left by a kill between two writes");
+    testing::writeFile(dir.path("recovery-" + std::to_string(kGoneProcess) + "-7.bfl"),
+                       "left by a kill between two writes");
     other.remove();
     EXPECT_EQ(filesIn(dir.path("")).size(), 3u);
     RecoveryCopy::discard(found[0]);

@@ -11,6 +11,7 @@
 #include <cmath>
 #include <cstdio>
 #include <gtest/gtest.h>
+#include <numbers>
 #include <sstream>
 
 namespace ardel::testing {
@@ -128,9 +129,10 @@ TEST_F(RinexImportTest, BothVersionsPlainCompactAndEveryCompressionGiveTheSameSe
 
 TEST_F(RinexImportTest, StationsInstrumentsAndAntennasAreMatchedOrNew) {
     // Station 0007 CEDA stands 150 m north of the file's position.
-    const double metresPerRadian = 6378137.0 * (1 - 0.00669438002290) /
-                                   std::pow(1 - 0.00669438002290 * std::pow(std::sin(kLatitude * M_PI / 180), 2), 1.5);
-    const double north = kLatitude + 150 / metresPerRadian * 180 / M_PI;
+    const double metresPerRadian =
+        6378137.0 * (1 - 0.00669438002290) /
+        std::pow(1 - 0.00669438002290 * std::pow(std::sin(kLatitude * std::numbers::pi / 180), 2), 1.5);
+    const double north = kLatitude + 150 / metresPerRadian * 180 / std::numbers::pi;
     char seconds[16];
     std::snprintf(seconds, sizeof seconds, "%08.5f", (north - 38 - 30 / 60.0) * 3600);
     const std::string latitude = "3830" + std::string(seconds, 2) + std::string(seconds + 3, 5);

@@ -2,6 +2,7 @@
 // of the test: an expectation left over fails the test.
 #pragma once
 
+#include "ui/Platform.h"
 #include "ui/headless/HeadlessToolkit.h"
 
 #include <gtest/gtest.h>
@@ -58,9 +59,10 @@ public:
     ~TempDir();
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
-    std::string path(const std::string& name) const { return (dir_ / name).string(); }
+    std::string path(const std::string& name) const { return ui::joinPath(ui::utf8Path(dir_), name); }
 
 private:
+    static void removeAll(const std::filesystem::path& folder);
     std::filesystem::path dir_;
 };
 

@@ -3,14 +3,16 @@
 #include "utilities/AtomicFile.h"
 
 #include "support/HeadlessTest.h"
+#include "support/SystemForTests.h"
 #include "ui/Platform.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <stdexcept>
-#include <sys/stat.h>
+#ifndef _WIN32
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 namespace ardel {
 namespace {
@@ -36,10 +38,12 @@ std::vector<std::string> filesIn(const std::string& folder) {
     return names;
 }
 
-mode_t permissionsOf(const std::string& path) {
-    struct stat info {};
-    ::stat(path.c_str(), &info);
-    return info.st_mode & 07777;
+fs::perms permissionsOf(const std::string& path) {
+    return fs::status(path).permissions();
+}
+
+void setPermissions(const std::string& path, unsigned bits) {
+    fs::permissions(path, static_cast<fs::perms>(bits));
 }
 
 class AtomicFile : public ::testing::Test {
@@ -62,10 +66,10 @@ TEST_F(AtomicFile, ReplacesTheFileAndKeepsItsPermissions) {
     EXPECT_TRUE(saveAtomically(target, writes(kOld)));
     EXPECT_EQ(readFile(target), kOld);
 
-    ::chmod(target.c_str(), 0640);
+    setPermissions(target, 0640);
     EXPECT_TRUE(saveAtomically(target, writes(kNew)));
     EXPECT_EQ(readFile(target), kNew);
-    EXPECT_EQ(permissionsOf(target), 0640u);
+    EXPECT_EQ(permissionsOf(target), static_cast<fs::perms>(0640));
     EXPECT_EQ(filesIn(dir.path("")), std::vector<std::string>{"out.bfl"});
 
     // a link stays a link: the file it points to is replaced
@@ -99,25 +103,27 @@ TEST_F(AtomicFile, FailuresLeaveThePreviousFileByteForByte) {
     EXPECT_EQ(filesIn(dir.path("")), std::vector<std::string>{"out.bfl"});
 }
 
-TEST_F(AtomicFile, RefusesMissingFoldersAndReadOnlyFilesAndFolders) {
+TEST_F(AtomicFile, RefusesMissingFoldersAndReadOnlyFiles) {
     EXPECT_FALSE(saveAtomically(dir.path("missing/out.bfl"), writes(kNew)));
     EXPECT_FALSE(fs::exists(dir.path("missing")));
 
     writeFile(target, kOld);
-    ::chmod(target.c_str(), 0444);
+    setPermissions(target, 0444);
     EXPECT_FALSE(saveAtomically(target, writes(kNew)));
-    EXPECT_EQ(readFile(target), kOld);
-    EXPECT_EQ(filesIn(dir.path("")), std::vector<std::string>{"out.bfl"});
-
-    ::chmod(target.c_str(), 0644);
-    ::chmod(dir.path("").c_str(), 0555);
-    EXPECT_FALSE(saveAtomically(target, writes(kNew)));
-    EXPECT_FALSE(saveAtomically(dir.path("other.bfl"), writes(kNew)));
-    ::chmod(dir.path("").c_str(), 0755);
     EXPECT_EQ(readFile(target), kOld);
     EXPECT_EQ(filesIn(dir.path("")), std::vector<std::string>{"out.bfl"});
 
     EXPECT_FALSE(saveAtomically(dir.path(""), writes(kNew))) << "a folder is no file";
+}
+
+TEST_F(AtomicFile, RefusesReadOnlyFolders) {
+    writeFile(target, kOld);
+    setPermissions(dir.path(""), 0555);
+    EXPECT_FALSE(saveAtomically(target, writes(kNew)));
+    EXPECT_FALSE(saveAtomically(dir.path("other.bfl"), writes(kNew)));
+    setPermissions(dir.path(""), 0755);
+    EXPECT_EQ(readFile(target), kOld);
+    EXPECT_EQ(filesIn(dir.path("")), std::vector<std::string>{"out.bfl"});
 }
 
 // A name of 250 characters saves (its temporary file has a short name of its own);
@@ -126,7 +132,7 @@ TEST_F(AtomicFile, RefusesMissingFoldersAndReadOnlyFilesAndFolders) {
 // other files stay.
 TEST_F(AtomicFile, SavesLongNamesAndRemovesTheLeftoversOfKilledSaves) {
     const std::string running = ".ardel-" + std::to_string(ui::processId()) + "-Ab3dEf";
-    const std::string otherProgram = ".ardel-" + std::to_string(::getppid()) + "-Gh5jKl";
+    const std::string otherProgram = ".ardel-" + std::to_string(testing::otherRunningProcess()) + "-Gh5jKl";
     writeFile(dir.path(".ardel-999999999-Ab3dEf"), "killed");
     writeFile(dir.path(running), "running");
     writeFile(dir.path(otherProgram), "saving");
@@ -139,17 +145,18 @@ TEST_F(AtomicFile, SavesLongNamesAndRemovesTheLeftoversOfKilledSaves) {
     EXPECT_EQ(filesIn(dir.path("")), kept);
 }
 
+#ifndef _WIN32 // fork, and a user other than the superuser
 // A writable file in a folder that allows no new file, saved by a user who is not the
 // superuser: the previous file goes into the copy folder, then the file is written in
 // place. A read-only file there, or a new file, is refused, and says by which.
 TEST_F(AtomicFile, WritesInPlaceInAFolderThatAllowsNoNewFile) {
     writeFile(target, kOld);
     fs::create_directories(dir.path("copies"));
-    ::chmod(dir.path("copies").c_str(), 0777);
-    ::chmod(target.c_str(), 0666);
+    setPermissions(dir.path("copies"), 0777);
+    setPermissions(target, 0666);
     writeFile(dir.path("locked.bfl"), kOld);
-    ::chmod(dir.path("locked.bfl").c_str(), 0444);
-    ::chmod(dir.path("").c_str(), 0555);
+    setPermissions(dir.path("locked.bfl"), 0444);
+    setPermissions(dir.path(""), 0555);
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
@@ -169,12 +176,13 @@ TEST_F(AtomicFile, WritesInPlaceInAFolderThatAllowsNoNewFile) {
     }
     int status = -1;
     ::waitpid(child, &status, 0);
-    ::chmod(dir.path("").c_str(), 0755);
+    setPermissions(dir.path(""), 0755);
     EXPECT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0);
     EXPECT_EQ(readFile(target), kNew);
     EXPECT_EQ(filesIn(dir.path("")), (std::vector<std::string>{"copies", "locked.bfl", "out.bfl"}));
 }
+#endif
 
 } // namespace
 } // namespace ardel

@@ -4,8 +4,8 @@
 #include "support/HeadlessTest.h"
 #include "ui/Platform.h"
 
+#include "support/SystemForTests.h"
 #include <filesystem>
-#include <unistd.h>
 
 namespace ardel {
 namespace {
@@ -147,7 +147,7 @@ TEST_F(DefaultsTest, CancelledOrMissingFileKeepsTheStore) {
 }
 
 TEST_F(DefaultsTest, UnreadableFileIsReportedAndKeepsTheStore) {
-    if (::geteuid() == 0) {
+    if (testing::runningAsSuperuser()) {
         GTEST_SKIP() << "every file is readable to the superuser";
     }
     TempDir dir;
