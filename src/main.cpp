@@ -12,6 +12,7 @@
 // last change instead of 30 seconds.
 #include "app/ApplicationClass.h"
 #include "app/Batch.h"
+#include "ui/Platform.h"
 #include "ui/qt/QtToolkit.h"
 
 #include <QAbstractButton>
@@ -91,11 +92,11 @@ void chooseMenuEntries(ardel::ApplicationClass& application, const QString& ids)
 } // namespace
 
 int main(int argc, char* argv[]) {
-    if (const auto status = ardel::runBatch(std::vector<std::string>(argv + 1, argv + argc), std::cout, std::cerr)) {
+    const std::vector<std::string> words = ardel::ui::commandLineArguments(argc, argv);
+    if (const auto status = ardel::runBatch(words, std::cout, std::cerr)) {
         return *status;
     }
     ardel::ui::QtToolkit toolkit(argc, argv);
-    const std::vector<std::string> words(argv + 1, argv + argc);
     ardel::ApplicationClass application(toolkit);
     if (const char* answer = std::getenv("ARDEL_ANSWER")) {
         answerMessageBoxes(buttonNamed(QString::fromLatin1(answer)));

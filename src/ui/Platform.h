@@ -66,6 +66,9 @@ bool programRunning(long id);
 bool processExists(long id);
 // The local time of `time`, safely from any thread.
 std::tm localTime(std::time_t time);
+// The program's arguments (without its own name) as UTF-8: on Windows they are read
+// again from the wide command line, since `argv` holds them in the ANSI code page.
+std::vector<std::string> commandLineArguments(int argc, char* argv[]);
 // Splits a command line into words: blanks separate words, and a word may be
 // enclosed in double or single quotes (which may hold blanks).
 std::vector<std::string> splitCommandLine(const std::string& line);

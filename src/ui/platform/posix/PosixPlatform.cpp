@@ -1,6 +1,7 @@
 // The system calls of ui/Platform on Linux and the other POSIX systems.
 #include "ui/Platform.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <fcntl.h>
@@ -67,6 +68,10 @@ bool programRunning(long id) {
 
 bool processExists(long id) {
     return id > 0 && (::kill(static_cast<pid_t>(id), 0) == 0 || errno == EPERM);
+}
+
+std::vector<std::string> commandLineArguments(int argc, char* argv[]) {
+    return std::vector<std::string>(argv + std::min(argc, 1), argv + argc);
 }
 
 std::tm localTime(std::time_t time) {

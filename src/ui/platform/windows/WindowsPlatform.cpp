@@ -3,12 +3,15 @@
 // ends a read.
 #include "ui/Platform.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <fcntl.h>
 #include <io.h>
 #include <sys/stat.h>
 #include <windows.h>
+// after windows.h, whose types they use
+#include <shellapi.h>
 
 namespace ardel::ui {
 
@@ -111,6 +114,17 @@ bool programRunning(long id) {
 
 bool processExists(long id) {
     return Process(id).exists();
+}
+
+std::vector<std::string> commandLineArguments(int, char*[]) {
+    int count = 0;
+    wchar_t** words = ::CommandLineToArgvW(::GetCommandLineW(), &count);
+    std::vector<std::string> arguments;
+    for (int i = 1; words != nullptr && i < count; ++i) {
+        arguments.push_back(utf8Path(std::filesystem::path(words[i])));
+    }
+    ::LocalFree(words);
+    return arguments;
 }
 
 std::tm localTime(std::time_t time) {
