@@ -6,6 +6,16 @@
 
 namespace ardel::ui {
 
+namespace {
+
+// The path without a separator at its end: Windows finds no folder named so.
+std::filesystem::path nativeEntryPath(const std::string& path) {
+    std::filesystem::path entry = nativePath(path);
+    return entry.has_relative_path() && entry.filename().empty() ? entry.parent_path() : entry;
+}
+
+} // namespace
+
 std::filesystem::path nativePath(const std::string& path) {
     try {
         return std::filesystem::path(std::u8string(path.begin(), path.end()));
@@ -14,14 +24,13 @@ std::filesystem::path nativePath(const std::string& path) {
     }
 }
 
-std::filesystem::path nativeEntryPath(const std::string& path) {
-    std::filesystem::path entry = nativePath(path);
-    return entry.has_relative_path() && entry.filename().empty() ? entry.parent_path() : entry;
-}
-
 std::string utf8Path(const std::filesystem::path& path) {
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
+    try {
+        const std::u8string text = path.u8string();
+        return std::string(text.begin(), text.end());
+    } catch (const std::exception&) {
+        return {}; // a Windows name that is no text (a lone UTF-16 surrogate)
+    }
 }
 
 std::string parentFolder(const std::string& path) {
@@ -38,7 +47,7 @@ std::string joinPath(const std::string& folder, const std::string& name) {
 
 bool fileExists(const std::string& path) {
     std::error_code error;
-    return !path.empty() && std::filesystem::is_regular_file(nativeEntryPath(path), error);
+    return !path.empty() && std::filesystem::is_regular_file(nativePath(path), error);
 }
 
 bool folderExists(const std::string& path) {

@@ -15,11 +15,8 @@
 
 namespace ardel::ui {
 
-// A UTF-8 path as the file system's path, and back.
+// A UTF-8 path as the file system's path, and back ("" for a name that is no text).
 std::filesystem::path nativePath(const std::string& path);
-// The same without a separator at its end, as the system's calls that look at a file
-// take it (Windows' finds no folder named with a separator at its end).
-std::filesystem::path nativeEntryPath(const std::string& path);
 std::string utf8Path(const std::filesystem::path& path);
 // The folder part and the name part of a path, and a name joined to a folder with the
 // system's own separator.
@@ -74,7 +71,8 @@ std::vector<std::string> commandLineArguments(int argc, char* argv[]);
 std::vector<std::string> splitCommandLine(const std::string& line);
 
 // What a save finds where it is to write: the file's state, and the permissions the
-// saved file is to get (those of the file it replaces, or those of a new file).
+// saved file is to get (those of the file it replaces, or those of a new file; Windows
+// keeps none, and the saved file has the access rights of a new file in its folder).
 struct SaveTarget {
     enum class State { Missing, Writable, ReadOnly, Unusable } state = State::Missing;
     unsigned permissions = 0;

@@ -19,12 +19,35 @@ namespace {
 
 constexpr unsigned kNewFilePermissions = 0666; // Windows keeps only a read-only attribute
 
+constexpr std::size_t kLongestPath = 32768; // in UTF-16 units, with the \\?\ prefix
+// A virus scanner or the search indexer may hold a file for a moment.
+constexpr int kReplaceAttempts = 5;
+constexpr DWORD kReplacePauseMilliseconds = 100;
+
+// The program file a process runs, named alike for every process (a mapped drive, a
+// short name or a link in the name it was started by make no difference).
+std::wstring imageName(HANDLE process) {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        DWORD size = static_cast<DWORD>(path.size());
+        if (::QueryFullProcessImageNameW(process, 0, path.data(), &size)) {
+            path.resize(size);
+            return path;
+        }
+        if (::GetLastError() != ERROR_INSUFFICIENT_BUFFER || path.size() >= kLongestPath) {
+            return {};
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
 // A process handle, closed when it goes.
 class Process {
 public:
     explicit Process(long id)
-        : handle_(id > 0 ? ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, static_cast<DWORD>(id)) : nullptr),
-          refused_(handle_ == nullptr && ::GetLastError() == ERROR_ACCESS_DENIED) {}
+        : handle_(id > 0 ? ::OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION | SYNCHRONIZE, FALSE, static_cast<DWORD>(id))
+                         : nullptr),
+          refused_(id > 0 && handle_ == nullptr && ::GetLastError() == ERROR_ACCESS_DENIED) {}
     Process(const Process&) = delete;
     Process& operator=(const Process&) = delete;
     ~Process() {
@@ -34,42 +57,16 @@ public:
     }
 
     // A process that another user owns exists, though it may not be opened.
-    bool exists() const { return refused_ || (handle_ != nullptr && running()); }
-
-    std::wstring programFile() const {
-        std::wstring path(MAX_PATH, L'\0');
-        DWORD size = static_cast<DWORD>(path.size());
-        if (handle_ == nullptr || !running() || !::QueryFullProcessImageNameW(handle_, 0, path.data(), &size)) {
-            return {};
-        }
-        path.resize(size);
-        return path;
-    }
+    bool exists() const { return refused_ || running(); }
+    std::wstring programFile() const { return running() ? imageName(handle_) : std::wstring(); }
 
 private:
-    bool running() const {
-        DWORD code = 0;
-        return ::GetExitCodeProcess(handle_, &code) && code == STILL_ACTIVE;
-    }
+    // A process that has ended is signalled; its handle stays valid while it is open.
+    bool running() const { return handle_ != nullptr && ::WaitForSingleObject(handle_, 0) == WAIT_TIMEOUT; }
 
     HANDLE handle_;
     bool refused_;
 };
-
-std::wstring ownProgramFile() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD got = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (got == 0) {
-            return {};
-        }
-        if (got < path.size()) {
-            path.resize(got);
-            return path;
-        }
-        path.resize(path.size() * 2);
-    }
-}
 
 bool isRegular(unsigned short mode) {
     return (mode & _S_IFMT) == _S_IFREG;
@@ -78,9 +75,12 @@ bool isRegular(unsigned short mode) {
 } // namespace
 
 OpenedFile openRegularFile(const std::string& path) {
-    const std::filesystem::path file = nativeEntryPath(path);
+    const std::filesystem::path file = nativePath(path);
+    if (path.empty() || (file.filename().empty() && file.has_relative_path())) {
+        return {folderExists(path) ? OpenResult::Refused : OpenResult::Missing, nullptr}; // named as a folder
+    }
     struct _stat64 status {};
-    if (path.empty() || ::_wstat64(file.c_str(), &status) != 0) {
+    if (::_wstat64(file.c_str(), &status) != 0) {
         return {errno == ENOENT ? OpenResult::Missing : OpenResult::Refused, nullptr};
     }
     if (!isRegular(status.st_mode)) {
@@ -98,7 +98,7 @@ OpenedFile openRegularFile(const std::string& path) {
 }
 
 std::string programPath() {
-    return utf8Path(std::filesystem::path(ownProgramFile()));
+    return utf8Path(std::filesystem::path(imageName(::GetCurrentProcess())));
 }
 
 long processId() {
@@ -107,7 +107,7 @@ long processId() {
 
 bool programRunning(long id) {
     const std::wstring program = Process(id).programFile();
-    const std::wstring own = ownProgramFile();
+    const std::wstring own = imageName(::GetCurrentProcess());
     return !program.empty() && ::CompareStringOrdinal(program.c_str(), static_cast<int>(program.size()), own.c_str(),
                                                       static_cast<int>(own.size()), TRUE) == CSTR_EQUAL;
 }
@@ -150,15 +150,34 @@ SaveTarget inspectSaveTarget(const std::string& path) {
     return {SaveTarget::State::Writable, kNewFilePermissions};
 }
 
-// The read-only attribute of a folder does not stop new files on Windows; a folder
-// whose access rights refuse them fails at the temporary file instead.
+// The read-only attribute of a folder does not stop new files on Windows, its access
+// rights do: a file that is gone again when it is closed asks them.
 bool folderAcceptsNewFiles(const std::string& folder) {
-    return folderExists(folder);
+    if (!folderExists(folder)) {
+        return false;
+    }
+    const std::string probe = joinPath(folder, ".ardel-probe-" + std::to_string(processId()));
+    const HANDLE file = ::CreateFileW(nativePath(probe).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                      FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return ::GetLastError() != ERROR_ACCESS_DENIED;
+    }
+    ::CloseHandle(file);
+    return true;
 }
 
 bool replaceFile(const std::string& from, const std::string& to) {
-    return ::MoveFileExW(nativePath(from).c_str(), nativePath(to).c_str(),
-                         MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    for (int attempt = 1;; ++attempt) {
+        if (::MoveFileExW(nativePath(from).c_str(), nativePath(to).c_str(),
+                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+            return true;
+        }
+        const DWORD error = ::GetLastError();
+        if (attempt == kReplaceAttempts || (error != ERROR_SHARING_VIOLATION && error != ERROR_ACCESS_DENIED)) {
+            return false;
+        }
+        ::Sleep(kReplacePauseMilliseconds);
+    }
 }
 
 void flushFolder(const std::string&) {} // MOVEFILE_WRITE_THROUGH has done it
