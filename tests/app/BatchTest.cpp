@@ -200,7 +200,7 @@ TEST_F(Batch, ConvertWritesTheProjectAsSaveAsDoes) {
 
 TEST_F(Batch, ConvertLeavesTheOutputAloneWhenTheInputCannotBeRead) {
     EXPECT_EQ(batch({"--convert", dir.path("missing.bfl"), out}).status, 2);
-    EXPECT_FALSE(std::filesystem::exists(out));
+    EXPECT_FALSE(std::filesystem::exists(ui::nativePath(out)));
 
     BFile stopped = cleanFile();
     stopped.add("90", "0009");
@@ -215,14 +215,16 @@ TEST_F(Batch, ConvertToAnUnwritableOutputLeavesNothing) {
     EXPECT_EQ(missingFolder.status, 3);
     EXPECT_EQ(missingFolder.out, "Cannot Write File: Cannot write to file " + unwritable +
                                      ".\n File may be marked read-only or may be in use by another program.\n");
-    EXPECT_FALSE(std::filesystem::exists(dir.path("missing")));
+    EXPECT_FALSE(std::filesystem::exists(ui::nativePath(dir.path("missing"))));
 
     writeFile(out, "read-only");
-    std::filesystem::permissions(out, std::filesystem::perms::owner_read | std::filesystem::perms::group_read |
-                                          std::filesystem::perms::others_read);
+    std::filesystem::permissions(ui::nativePath(out), std::filesystem::perms::owner_read |
+                                                          std::filesystem::perms::group_read |
+                                                          std::filesystem::perms::others_read);
     EXPECT_EQ(batch({"--convert", in, out}).status, 3);
     EXPECT_EQ(readFile(out), "read-only");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path("")), {}), 2) << "no temporary file";
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(ui::nativePath(dir.path(""))), {}), 2)
+        << "no temporary file";
 }
 
 TEST_F(Batch, ConvertRefusesAProjectTooLargeForABFile) {
@@ -238,7 +240,7 @@ TEST_F(Batch, ConvertRefusesAProjectTooLargeForABFile) {
     EXPECT_EQ(refused.status, 3);
     EXPECT_EQ(refused.out, "Cannot Write File: This project needs 110019 records, but a B-file holds at most 99999\n"
                            "(sequence numbers end at 999990). Nothing was written.\n");
-    EXPECT_FALSE(std::filesystem::exists(out));
+    EXPECT_FALSE(std::filesystem::exists(ui::nativePath(out)));
 }
 
 } // namespace

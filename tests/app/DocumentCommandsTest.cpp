@@ -96,7 +96,7 @@ TEST_F(DocumentCommandsTest, LostIdAnsweredNoAbortsTheSaveAndASuppressedQuestion
     toolkit.expectMessage("Abort", "Save Aborted.");
     form().triggerMenu(menu::kSaveAs);
     EXPECT_EQ(toolkit.lastIcon(), ui::Icon::Information);
-    EXPECT_FALSE(std::filesystem::exists(path));
+    EXPECT_FALSE(std::filesystem::exists(ui::nativePath(path)));
     EXPECT_TRUE(project().isModified());
 
     toolkit.expectSaveFile("Select Output B-File Name", path);
@@ -122,7 +122,7 @@ TEST_F(DocumentCommandsTest, SaveAsOntoAnExistingFileAnsweredNoLeavesItAndTheNam
 TEST_F(DocumentCommandsTest, SaveAsOntoAReadOnlyFileNamesItAndSaveTriesItAgain) {
     const std::string path = dir.path("locked.bfl");
     writeFile(path, "locked");
-    std::filesystem::permissions(path, std::filesystem::perms::owner_read);
+    std::filesystem::permissions(ui::nativePath(path), std::filesystem::perms::owner_read);
     project().markModified();
     const std::string cannot =
         "Cannot write to file " + path + ".\n File may be marked read-only or may be in use by another program.";
@@ -241,13 +241,15 @@ TEST_F(DocumentCommandsTest, SaveRewritesTheOpenFileInPlace) {
     EXPECT_EQ(form().caption(), "Ardel - Create B-File [" + path + "][unmodified]");
 }
 
-// A user's folder and file named with letters beyond ASCII and with blanks: the file is
-// opened, saved over itself and reopened byte for byte, and no temporary file stays.
+// A user's folder and file named with letters beyond ASCII and with blanks: the file (CR
+// LF line ends, a Ctrl-Z in a comment) is opened, saved over itself and reopened byte
+// for byte, and no temporary file stays.
 TEST_F(DocumentCommandsTest, AFileNamedBeyondAsciiIsReadAndReplacedByteForByte) {
     const std::string folder = dir.path("Zo\xc3\xab Surveys");
     const std::string path = folder + "/H\xc3\xb6he 2024.bfl";
     std::filesystem::create_directory(ui::nativePath(folder));
-    const std::string harbour = readFile(ARDEL_SOURCE_DIR "/examples/harbour_survey.bfl");
+    std::string harbour = readFile(ARDEL_SOURCE_DIR "/examples/harbour_survey.bfl");
+    harbour[harbour.find("*26*") + 8] = '\x1a';
     writeFile(path, harbour);
     toolkit.expectOpenFile("Select Input File", path);
     form().triggerMenu(menu::kOpen);
@@ -315,7 +317,8 @@ TEST_F(DocumentCommandsTest, SaveAsksBeforeReplacingAFileChangedByAnotherProgram
     writeFile(path, bfileOf(project()));
     window.openAtStartup(path);
     addStation("0002", "");
-    std::filesystem::last_write_time(path, std::filesystem::file_time_type::clock::now() + std::chrono::hours(1));
+    std::filesystem::last_write_time(ui::nativePath(path),
+                                     std::filesystem::file_time_type::clock::now() + std::chrono::hours(1));
     form().triggerMenu(menu::kSave);
     EXPECT_EQ(readFile(path), bfileOf(project()));
 
@@ -341,13 +344,13 @@ TEST_F(DocumentCommandsTest, SaveAsksBeforeReplacingAFileChangedByAnotherProgram
 // bar naming the copy of the previous file; a new file there is refused naming the folder.
 TEST_F(DocumentCommandsTest, AFolderThatAllowsNoNewFileIsWrittenInPlaceOrNamedAsTheRefusal) {
     toolkit.dataFolderPath = dir.path("data");
-    std::filesystem::create_directories(dir.path("data"));
-    std::filesystem::create_directories(dir.path("locked"));
+    std::filesystem::create_directories(ui::nativePath(dir.path("data")));
+    std::filesystem::create_directories(ui::nativePath(dir.path("locked")));
     const std::string path = dir.path("locked/in.bfl"), previous = bfileOf(project());
     writeFile(path, previous);
     window.openAtStartup(path);
     addStation("0002", "");
-    std::filesystem::permissions(dir.path("locked"), std::filesystem::perms::owner_write,
+    std::filesystem::permissions(ui::nativePath(dir.path("locked")), std::filesystem::perms::owner_write,
                                  std::filesystem::perm_options::remove);
     form().triggerMenu(menu::kSave);
     EXPECT_EQ(readFile(path), bfileOf(project()));
@@ -363,9 +366,9 @@ TEST_F(DocumentCommandsTest, AFolderThatAllowsNoNewFileIsWrittenInPlaceOrNamedAs
                                                    ".\n The folder " + dir.path("locked") +
                                                    " does not allow new files to be written in it.");
     form().triggerMenu(menu::kSaveAs);
-    std::filesystem::permissions(dir.path("locked"), std::filesystem::perms::owner_write,
+    std::filesystem::permissions(ui::nativePath(dir.path("locked")), std::filesystem::perms::owner_write,
                                  std::filesystem::perm_options::add);
-    EXPECT_FALSE(std::filesystem::exists(dir.path("locked/new.bfl")));
+    EXPECT_FALSE(std::filesystem::exists(ui::nativePath(dir.path("locked/new.bfl"))));
 }
 
 TEST_F(DocumentCommandsTest, AReadStoppedByAnErrorKeepsThePartialProjectUnboundToTheFile) {
@@ -423,12 +426,12 @@ TEST_F(DocumentCommandsTest, HelpShowsTheAboutBoxAndTheDisclaimer) {
 // The installed guide is found from PREFIX/bin, the built one from a folder of the build.
 TEST_F(DocumentCommandsTest, UserGuideIsFoundBesideTheProgram) {
     TempDir dir;
-    std::filesystem::create_directories(dir.path("usr/bin"));
-    std::filesystem::create_directories(dir.path("usr/share/doc/ardel"));
+    std::filesystem::create_directories(ui::nativePath(dir.path("usr/bin")));
+    std::filesystem::create_directories(ui::nativePath(dir.path("usr/share/doc/ardel")));
     writeFile(dir.path("usr/share/doc/ardel/user-guide.html"), "<html></html>");
     EXPECT_EQ(findUserGuide(dir.path("usr/bin/ardel")), dir.path("usr/share/doc/ardel/user-guide.html"));
-    std::filesystem::create_directories(dir.path("build/tests/qt"));
-    std::filesystem::create_directories(dir.path("build/docs"));
+    std::filesystem::create_directories(ui::nativePath(dir.path("build/tests/qt")));
+    std::filesystem::create_directories(ui::nativePath(dir.path("build/docs")));
     writeFile(dir.path("build/docs/user-guide.html"), "<html></html>");
     EXPECT_EQ(findUserGuide(dir.path("build/tests/qt/tst_help")), dir.path("build/docs/user-guide.html"));
     EXPECT_EQ(findUserGuide(dir.path("elsewhere/ardel")), "");

@@ -51,7 +51,7 @@ protected:
         const std::string fifo = dir.path("fifo");
         EXPECT_TRUE(testing::makeFifo(fifo));
         const std::string folder = dir.path("folder");
-        std::filesystem::create_directory(folder);
+        std::filesystem::create_directory(ui::nativePath(folder));
         return {"/dev/zero", fifo, folder};
     }
 };
@@ -77,7 +77,7 @@ TEST_F(HostileFilesTest, SpecialFilesAreRefusedByEveryReadingCommandWithoutBlock
         EXPECT_EQ(check.out, "Error: The Input File Cannot Be Read\n");
         const BatchRun convert = batch({"--convert", path, dir.path("out.bfl")});
         EXPECT_EQ(convert.status, batch_status::kUnreadable);
-        EXPECT_FALSE(std::filesystem::exists(dir.path("out.bfl")));
+        EXPECT_FALSE(std::filesystem::exists(ui::nativePath(dir.path("out.bfl"))));
         const BatchRun validate = batch({"--validate", path});
         EXPECT_EQ(validate.status, batch_status::kUnreadable);
         EXPECT_EQ(validate.out, path + ": error: The Input File Cannot Be Read\n");

@@ -32,8 +32,8 @@ std::string bfileOf(const Project& project) {
 
 std::set<std::string> filesIn(const std::string& folder) {
     std::set<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        names.insert(entry.path().filename().string());
+    for (const auto& entry : fs::directory_iterator(ui::nativePath(folder))) {
+        names.insert(ui::utf8Path(entry.path().filename()));
     }
     return names;
 }
@@ -46,9 +46,9 @@ std::string question(const std::string& file, const std::string& date) {
 class RecoveryTest : public testing::HeadlessTest {
 protected:
     RecoveryTest() {
-        fs::create_directories(dir.path("data"));
+        fs::create_directories(ui::nativePath(dir.path("data")));
         toolkit.dataFolderPath = dir.path("data");
-        fs::copy_file(kHarbour, dir.path("harbour.bfl"));
+        fs::copy_file(ui::nativePath(kHarbour), ui::nativePath(dir.path("harbour.bfl")));
         window = std::make_unique<Form1>(toolkit);
         window->form().show();
         window->openAtStartup(dir.path("harbour.bfl"));
@@ -74,10 +74,10 @@ protected:
     // The copy as a crashed program would have left it, in a folder of its own: its
     // side file named by a process that no longer runs.
     FoundCopy crash() {
-        fs::create_directories(crashed());
+        fs::create_directories(ui::nativePath(crashed()));
         for (const std::string& name : filesIn(data())) {
             const std::string copied = name == ownSide() ? "recovery-" + std::to_string(kGoneProcess) + ".txt" : name;
-            fs::copy_file(fs::path(data()) / name, fs::path(crashed()) / copied);
+            fs::copy_file(ui::nativePath(ui::joinPath(data(), name)), ui::nativePath(ui::joinPath(crashed(), copied)));
         }
         const auto found = RecoveryCopy::leftBehind(crashed(), ui::programRunning);
         EXPECT_EQ(found.size(), 1u);

@@ -44,7 +44,7 @@ TEST_F(RinexImportCommandTest, ImportIsOneUndoStep) {
     ASSERT_EQ(request.filters.size(), 2U);
     EXPECT_EQ(request.filters[0].description, "RINEX Observation Files");
     EXPECT_NE(request.filters[0].pattern.find("*.??o;*.??o.gz;*.??o.Z;*.??o.bz2;*.??o.zip;*.??O"), std::string::npos);
-    EXPECT_EQ(toolkit.settingsStore.values["RinexFolder"], std::filesystem::path(files[0]).parent_path().string());
+    EXPECT_EQ(toolkit.settingsStore.values["RinexFolder"], ui::parentFolder(files[0]));
     EXPECT_EQ(project().lb_Sessions.count(), 2);
     EXPECT_TRUE(project().isModified());
     EXPECT_EQ(form().menuText(menu::kUndo), "&Undo Import RINEX (2 files)");

@@ -46,7 +46,7 @@ class UndoRedoTest : public testing::HeadlessTest {
 protected:
     UndoRedoTest() : window(toolkit) {
         window.form().show();
-        std::filesystem::copy_file(kHarbour, path("harbour.bfl"));
+        std::filesystem::copy_file(ui::nativePath(kHarbour), ui::nativePath(path("harbour.bfl")));
         window.openAtStartup(path("harbour.bfl"));
     }
 

@@ -1,5 +1,7 @@
 #include "rinex/RinexFiles.h"
 
+#include "ui/Platform.h"
+
 #include <archive.h>
 #include <archive_entry.h>
 #include <cmath>
@@ -145,7 +147,7 @@ std::string antexText(const std::string& code, double meanUp, const std::string&
 void writeMaybeCompressed(const std::string& path, const std::string& text) {
     const auto ends = [&](const std::string& suffix) { return path.ends_with(suffix); };
     if (!ends(".gz") && !ends(".Z") && !ends(".bz2") && !ends(".zip")) {
-        std::ofstream(path, std::ios::binary) << text;
+        std::ofstream(ui::nativePath(path), std::ios::binary) << text;
         return;
     }
     archive* writer = archive_write_new();
@@ -162,7 +164,12 @@ void writeMaybeCompressed(const std::string& path, const std::string& text) {
     archive_entry_set_filetype(entry, AE_IFREG);
     archive_entry_set_perm(entry, 0644);
     archive_entry_set_size(entry, static_cast<la_int64_t>(text.size()));
-    if (archive_write_open_filename(writer, path.c_str()) != ARCHIVE_OK ||
+    // Written in memory, so that the file is opened by its UTF-8 name on every system;
+    // not padded to a whole block, as a compressor's file is not.
+    std::string compressed(2 * text.size() + 65536, '\0');
+    std::size_t used = 0;
+    archive_write_set_bytes_in_last_block(writer, 1);
+    if (archive_write_open_memory(writer, compressed.data(), compressed.size(), &used) != ARCHIVE_OK ||
         archive_write_header(writer, entry) != ARCHIVE_OK ||
         archive_write_data(writer, text.data(), text.size()) != static_cast<la_ssize_t>(text.size())) {
         throw std::runtime_error(archive_error_string(writer));
@@ -170,6 +177,7 @@ void writeMaybeCompressed(const std::string& path, const std::string& text) {
     archive_entry_free(entry);
     archive_write_close(writer);
     archive_write_free(writer);
+    std::ofstream(ui::nativePath(path), std::ios::binary) << compressed.substr(0, used);
 }
 
 void grs80ToXyz(double latitude, double longitude, double height, double& x, double& y, double& z) {

@@ -332,7 +332,7 @@ TEST_F(UiContract, TimersFireOnceInTheOrderTheirTimesCome) {
 
 TEST_F(UiContract, DataFolderIsOneOfTheToolkitsOwnUntilATestNamesOne) {
     const std::string folder = toolkit.dataFolder();
-    EXPECT_TRUE(std::filesystem::is_directory(folder));
+    EXPECT_TRUE(std::filesystem::is_directory(ui::nativePath(folder)));
     EXPECT_EQ(toolkit.dataFolder(), folder);
     {
         ui::HeadlessToolkit other;

@@ -9,10 +9,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <stdexcept>
-#ifndef _WIN32
-#include <sys/wait.h>
-#include <unistd.h>
-#endif
 
 namespace ardel {
 namespace {
@@ -31,19 +27,19 @@ std::function<bool(std::ostream&)> writes(const std::string& text) {
 
 std::vector<std::string> filesIn(const std::string& folder) {
     std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        names.push_back(entry.path().filename().string());
+    for (const auto& entry : fs::directory_iterator(ui::nativePath(folder))) {
+        names.push_back(ui::utf8Path(entry.path().filename()));
     }
     std::sort(names.begin(), names.end());
     return names;
 }
 
 fs::perms permissionsOf(const std::string& path) {
-    return fs::status(path).permissions();
+    return fs::status(ui::nativePath(path)).permissions();
 }
 
 void setPermissions(const std::string& path, unsigned bits) {
-    fs::permissions(path, static_cast<fs::perms>(bits));
+    fs::permissions(ui::nativePath(path), static_cast<fs::perms>(bits));
 }
 
 class AtomicFile : public ::testing::Test {
@@ -62,20 +58,24 @@ protected:
     std::string target = dir.path("out.bfl");
 };
 
-TEST_F(AtomicFile, ReplacesTheFileAndKeepsItsPermissions) {
+TEST_F(AtomicFile, ReplacesAnExistingFile) {
     EXPECT_TRUE(saveAtomically(target, writes(kOld)));
     EXPECT_EQ(readFile(target), kOld);
-
-    setPermissions(target, 0640);
     EXPECT_TRUE(saveAtomically(target, writes(kNew)));
     EXPECT_EQ(readFile(target), kNew);
-    EXPECT_EQ(permissionsOf(target), static_cast<fs::perms>(0640));
     EXPECT_EQ(filesIn(dir.path("")), std::vector<std::string>{"out.bfl"});
+}
 
-    // a link stays a link: the file it points to is replaced
-    fs::create_symlink("out.bfl", dir.path("link.bfl"));
+// A link stays a link: the file it points to is replaced.
+TEST_F(AtomicFile, KeepsThePermissionsAndTheLinksOfTheFileItReplaces) {
+    writeFile(target, kOld);
+    setPermissions(target, 0640);
+    EXPECT_TRUE(saveAtomically(target, writes(kNew)));
+    EXPECT_EQ(permissionsOf(target), static_cast<fs::perms>(0640));
+
+    fs::create_symlink("out.bfl", ui::nativePath(dir.path("link.bfl")));
     EXPECT_TRUE(saveAtomically(dir.path("link.bfl"), writes(kOld)));
-    EXPECT_TRUE(fs::is_symlink(dir.path("link.bfl")));
+    EXPECT_TRUE(fs::is_symlink(ui::nativePath(dir.path("link.bfl"))));
     EXPECT_EQ(readFile(target), kOld);
 }
 
@@ -105,7 +105,7 @@ TEST_F(AtomicFile, FailuresLeaveThePreviousFileByteForByte) {
 
 TEST_F(AtomicFile, RefusesMissingFoldersAndReadOnlyFiles) {
     EXPECT_FALSE(saveAtomically(dir.path("missing/out.bfl"), writes(kNew)));
-    EXPECT_FALSE(fs::exists(dir.path("missing")));
+    EXPECT_FALSE(fs::exists(ui::nativePath(dir.path("missing"))));
 
     writeFile(target, kOld);
     setPermissions(target, 0444);
@@ -145,44 +145,31 @@ TEST_F(AtomicFile, SavesLongNamesAndRemovesTheLeftoversOfKilledSaves) {
     EXPECT_EQ(filesIn(dir.path("")), kept);
 }
 
-#ifndef _WIN32 // fork, and a user other than the superuser
 // A writable file in a folder that allows no new file, saved by a user who is not the
 // superuser: the previous file goes into the copy folder, then the file is written in
 // place. A read-only file there, or a new file, is refused, and says by which.
 TEST_F(AtomicFile, WritesInPlaceInAFolderThatAllowsNoNewFile) {
     writeFile(target, kOld);
-    fs::create_directories(dir.path("copies"));
+    fs::create_directories(ui::nativePath(dir.path("copies")));
     setPermissions(dir.path("copies"), 0777);
     setPermissions(target, 0666);
     writeFile(dir.path("locked.bfl"), kOld);
     setPermissions(dir.path("locked.bfl"), 0444);
     setPermissions(dir.path(""), 0555);
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        constexpr uid_t kNobody = 65534;
-        if (::geteuid() == 0 && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) {
-            ::_exit(2);
-        }
+    const bool right = testing::runAsAnotherUser([&] {
         const SaveResult inPlace = saveFile(target, writes(kNew), dir.path("copies"));
-        const bool right =
-            inPlace.written() && inPlace.previousCopy == dir.path("copies/previous-out.bfl") &&
-            readFile(target) == kNew && readFile(inPlace.previousCopy) == kOld &&
-            filesIn(dir.path("copies")).size() == 1 &&
-            saveFile(dir.path("locked.bfl"), writes(kNew), dir.path("copies")).refusal == SaveRefusal::File &&
-            saveFile(dir.path("new.bfl"), writes(kNew), dir.path("copies")).refusal == SaveRefusal::Folder &&
-            saveFile(target, writes(kNew), "").refusal == SaveRefusal::Folder;
-        ::_exit(right ? 0 : 1);
-    }
-    int status = -1;
-    ::waitpid(child, &status, 0);
+        return inPlace.written() && inPlace.previousCopy == dir.path("copies/previous-out.bfl") &&
+               readFile(target) == kNew && readFile(inPlace.previousCopy) == kOld &&
+               filesIn(dir.path("copies")).size() == 1 &&
+               saveFile(dir.path("locked.bfl"), writes(kNew), dir.path("copies")).refusal == SaveRefusal::File &&
+               saveFile(dir.path("new.bfl"), writes(kNew), dir.path("copies")).refusal == SaveRefusal::Folder &&
+               saveFile(target, writes(kNew), "").refusal == SaveRefusal::Folder;
+    });
     setPermissions(dir.path(""), 0755);
-    EXPECT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_TRUE(right);
     EXPECT_EQ(readFile(target), kNew);
     EXPECT_EQ(filesIn(dir.path("")), (std::vector<std::string>{"copies", "locked.bfl", "out.bfl"}));
 }
-#endif
 
 } // namespace
 } // namespace ardel

@@ -94,7 +94,7 @@ TEST_F(DefaultsTest, ImportReplacesEveryLineAndRemembersThePath) {
     importFile(path, 3);
 
     const auto& request = toolkit.lastFileRequest();
-    EXPECT_EQ(request.startPath, std::filesystem::path(ui::programPath()).parent_path().string());
+    EXPECT_EQ(request.startPath, ui::parentFolder(ui::programPath()));
     ASSERT_EQ(request.filters.size(), 2u);
     EXPECT_EQ(request.filters[0].description, "TextFiles (*.txt)");
     EXPECT_EQ(request.filters[0].pattern, "*.txt");
@@ -153,7 +153,7 @@ TEST_F(DefaultsTest, UnreadableFileIsReportedAndKeepsTheStore) {
     TempDir dir;
     const std::string path = dir.path("locked.txt");
     writeFile(path, "Latitude Code=S\r\n");
-    std::filesystem::permissions(path, std::filesystem::perms::none);
+    std::filesystem::permissions(ui::nativePath(path), std::filesystem::perms::none);
     toolkit.expectOpenFile(kImportTitle, path);
     toolkit.expectMessage("Error", "Cannot read file " + path + ".");
     importDefaultsFile(toolkit, defaults);

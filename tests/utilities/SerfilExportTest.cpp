@@ -89,7 +89,7 @@ TEST_F(SerfilExportTest, UnwritableFileIsReportedAndNothingIsWritten) {
     toolkit.expectMessage("Cannot Write File", cannotWrite(inside));
     exportSerfil(toolkit, project, "");
     EXPECT_EQ(toolkit.lastIcon(), ui::Icon::Stop);
-    EXPECT_FALSE(std::filesystem::exists(inside));
+    EXPECT_FALSE(std::filesystem::exists(ui::nativePath(inside)));
 
     // A write failing halfway leaves the previous file whole.
     const std::string path = dir.path("pairs.ser");
@@ -100,7 +100,8 @@ TEST_F(SerfilExportTest, UnwritableFileIsReportedAndNothingIsWritten) {
     toolkit.expectMessage("Cannot Write File", cannotWrite(path));
     exportSerfil(toolkit, project, "");
     EXPECT_EQ(readFile(path), "OLD    0007\r\n");
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path("")), {}), 2); // no temporary left
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(ui::nativePath(dir.path(""))), {}),
+              2); // no temporary left
 }
 
 } // namespace

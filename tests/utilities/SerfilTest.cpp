@@ -111,7 +111,7 @@ TEST_F(SerfilTest, ImportReplacesThePairsAndOffersDifferingIds) {
     importSerfil(toolkit, project, serfilPath);
 
     const auto& request = toolkit.lastFileRequest();
-    EXPECT_EQ(request.startPath, std::filesystem::path(ui::programPath()).parent_path().string());
+    EXPECT_EQ(request.startPath, ui::parentFolder(ui::programPath()));
     ASSERT_EQ(request.filters.size(), 3u);
     EXPECT_EQ(request.filters[0].description, "SER Files (*.ser;*.SER)");
     EXPECT_EQ(request.filters[0].pattern, "*.ser;*.SER");

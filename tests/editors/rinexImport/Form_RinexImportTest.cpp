@@ -52,7 +52,7 @@ protected:
 // The rows stand under their heading column for column; the details name what a line
 // cannot show. A refused file has nothing to edit; Cancel returns 0.
 TEST_F(Form_RinexImportTest, ShowsOneLinePerFileUnderTheHeading) {
-    const std::string folder = std::filesystem::path(dir.path("x")).parent_path().string();
+    const std::string folder = ui::parentFolder(dir.path("x"));
     toolkit.expectDialog("Form_RinexImport", [&folder](HeadlessForm& form) {
         EXPECT_EQ(form.focused(), kFiles);
         EXPECT_EQ(rinex_rows::heading(), "File             Station       Instr.  Antenna Start (UTC)      "

@@ -1,6 +1,7 @@
 #include "support/SystemForTests.h"
 
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace ardel::testing {
@@ -15,6 +16,19 @@ long otherRunningProcess() {
 
 bool runningAsSuperuser() {
     return ::geteuid() == 0;
+}
+
+bool runAsAnotherUser(const std::function<bool()>& check) {
+    constexpr uid_t kNobody = 65534;
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::geteuid() == 0 && (::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)) {
+            ::_exit(2);
+        }
+        ::_exit(check() ? 0 : 1);
+    }
+    int status = -1;
+    return child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 } // namespace ardel::testing

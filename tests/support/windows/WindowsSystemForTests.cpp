@@ -34,4 +34,8 @@ bool runningAsSuperuser() {
     return false;
 }
 
+bool runAsAnotherUser(const std::function<bool()>&) {
+    return false;
+}
+
 } // namespace ardel::testing
