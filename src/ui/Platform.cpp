@@ -55,10 +55,9 @@ bool folderExists(const std::string& path) {
     return !path.empty() && std::filesystem::is_directory(nativeEntryPath(path), error);
 }
 
-bool removeFile(const std::string& path) {
+void removeFile(const std::string& path) {
     std::error_code error;
     std::filesystem::remove(nativePath(path), error);
-    return !error;
 }
 
 std::string absolutePath(const std::string& path) {

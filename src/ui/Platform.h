@@ -47,8 +47,8 @@ OpenedFile openRegularFile(const std::string& path);
 
 bool fileExists(const std::string& path);
 bool folderExists(const std::string& path);
-// Removes a file; false when it could not be removed (a missing file is no failure).
-bool removeFile(const std::string& path);
+// Removes a file if it can; a missing file is left as it is.
+void removeFile(const std::string& path);
 // The path made absolute against the current folder, so that it names the same file
 // whatever folder the program is in later; "" and absolute paths stay as they are.
 std::string absolutePath(const std::string& path);
